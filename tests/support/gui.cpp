@@ -98,25 +98,23 @@ std::function<void(HWND)>& PendingModalAction()
     return action;
 }
 
+BOOL CALLBACK RememberEnabledDialog(HWND window, LPARAM found)
+{
+    char className[16] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    // A sheet under a modal dialog is disabled, so the enabled one is the modal.
+    if (std::string(className) == "#32770" && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND FindModalDialog()
 {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM context) -> BOOL {
-            char className[16] = {};
-            ::GetClassNameA(window, className, sizeof className);
-            // A sheet under a modal dialog is disabled, so the enabled one is the modal.
-            if (std::string(className) == "#32770" && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-                reinterpret_cast<Search*>(context)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), RememberEnabledDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR timer, DWORD)
