@@ -1,15 +1,11 @@
 // Start-up discovery on whatever host runs the test (under Wine: its builtin
-// DirectX and ASPI layer). Only what holds on every host is checked; what was
-// found is printed for the record.
+// DirectX and ASPI layer). Only what holds on every host is checked.
 #include <gtest/gtest.h>
-
-#include <iostream>
 
 #include "host/aspi_scan.h"
 #include "host/device_lists.h"
 #include "host/directx_probe.h"
 #include "host/host_inventory.h"
-#include "host/system_facts.h"
 
 namespace {
 
@@ -47,12 +43,6 @@ TEST(HostDiscovery, StartupStepsLeaveAConsistentInventory)
     ::EnumWindows(CountVisibleOwnWindows, reinterpret_cast<LPARAM>(&visibleWindows));
     EXPECT_EQ(0, visibleWindows);
 
-    std::cout << "user " << QueryUserName().value_or("(none)") << ", CPU " << CurrentProcessorName() << ", RAM "
-              << CurrentMemoryText() << ", OS " << CurrentWindowsVersionText() << ", DirectX "
-              << DirectXVersionText(host.DirectXVersion) << ", ASPI 0x" << std::hex << host.AspiSupportInfo << std::dec
-              << ", sound devices " << host.SoundDeviceCount << ", display devices " << host.DisplayDeviceCount << "\n";
-    for (int i = 0; i < host.DisplayDeviceCount; ++i)
-        std::cout << "  " << host.DisplayDriverNames[i] << ": " << host.DisplayDescriptions[i] << "\n";
 }
 
 }  // namespace
