@@ -1,6 +1,10 @@
 #include "app/properties_app.h"
 #include "framework/propertysheet.h"
+#include "host/aspi_scan.h"
+#include "host/device_lists.h"
+#include "host/directx_probe.h"
 #include "pages/advanced.h"
+#include "pages/general.h"
 #include "res/resource.h"
 
 // The one application object; its name comes from the executable's file name.
@@ -28,12 +32,20 @@ BOOL CPropertiesApp::InitInstance()
     SetRegistryKey("Tessaran");
     LoadStdProfileSettings(0);
 
+    // The host inventory, filled once before any page exists.
+    ScanAspiBus();
+    DetectDirectXVersion();
+    ListSoundDevices();
+    ListDisplayDevices();
+
     // Pages in sheet order; they outlive the sheet, which is declared after them.
+    CGeneral general;
     CAdvanced advanced;
 
     CPropertySheet sheet(IDS_SHEET_CAPTION, nullptr, 0);
     sheet.m_psh.dwFlags |= PSH_USEHICON;
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
+    sheet.AddPage(&general);
     sheet.AddPage(&advanced);
     sheet.DoModal();
 
