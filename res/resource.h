@@ -75,4 +75,4 @@
 // Custom resource type holding a dialog's initial combo-box lists (the
 // framework fills them before the dialog's initialisation runs).
 #define RT_DLGINIT_ID      240
-#define CB_ADDSTRING_ID    0x0403
+#define CB_ADDSTRING_ID    0x0403  /* the format numbers the message the 16-bit way */

@@ -1,0 +1,39 @@
+#pragma once
+// CCheckListBox: an owner-drawn list box with a two-state check box in front of
+// each row. A click on the box or the space bar on the focused row toggles it
+// and tells the parent with a CLBN_CHKCHANGE command notification. Checks set by
+// the program send nothing.
+#include "framework/controls.h"
+
+// Command notification code a check-list box sends its parent after the user
+// toggled a check.
+constexpr UINT CLBN_CHKCHANGE = 40;
+
+class CCheckListBox : public CListBox {
+public:
+    ~CCheckListBox() override;
+
+    // Subclasses a list box made from a dialog template (owner-drawn fixed rows
+    // that keep their strings) and gives its rows the measured height.
+    void SubclassWindow(HWND hWnd) override;
+
+    int GetCheck(int index) const;
+    void SetCheck(int index, int check) const;
+
+    virtual void DrawItem(DRAWITEMSTRUCT* item);
+    virtual void MeasureItem(MEASUREITEMSTRUCT* item);
+    virtual int CompareItem(COMPAREITEMSTRUCT* item);
+
+    bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+
+protected:
+    // The width, from the row's left edge, that belongs to the check box.
+    int CheckAreaWidth() const;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    bool OnClick(LPARAM point);
+    void ToggleByUser(int index) const;
+    void Unsubclass();
+};

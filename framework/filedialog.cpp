@@ -1,0 +1,58 @@
+#include "framework/filedialog.h"
+#include "framework/winapp.h"
+#include "framework/wnd.h"
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// Room for long paths: a path longer than MAX_PATH must not make the dialog fail.
+constexpr size_t kFileNameCapacity = 32768;
+}
+
+CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
+                         const char* filter, CWnd* parent)
+    : m_ofn(), m_bOpenFileDialog(openFileDialog), m_fileName(kFileNameCapacity, '\0')
+{
+    if (filter) {
+        m_filterText = filter;
+        m_filter.assign(m_filterText.begin(), m_filterText.end());
+        std::replace(m_filter.begin(), m_filter.end(), '|', '\0');
+        m_filter.push_back('\0');
+        m_filter.push_back('\0');
+    }
+    if (defaultExtension) m_defaultExtension = defaultExtension;
+    if (fileName) SetPathName(fileName);
+
+    m_ofn.lStructSize = sizeof m_ofn;
+    m_ofn.hwndOwner = parent ? parent->m_hWnd : nullptr;
+    m_ofn.hInstance = ::GetModuleHandleA(nullptr);
+    m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.data();
+    m_ofn.nFilterIndex = 1;
+    m_ofn.lpstrFile = m_fileName.data();
+    m_ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
+    m_ofn.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
+    m_ofn.Flags = flags | OFN_EXPLORER;
+}
+
+void CFileDialog::SetPathName(const std::string& path)
+{
+    size_t n = std::min(path.size(), m_fileName.size() - 1);
+    std::memcpy(m_fileName.data(), path.data(), n);
+    m_fileName[n] = '\0';
+}
+
+INT_PTR CFileDialog::DoModal()
+{
+    CWinApp* app = AfxGetApp();
+    return app ? app->DoFileDialog(*this) : ShowSystemDialog();
+}
+
+INT_PTR CFileDialog::ShowSystemDialog()
+{
+    if (!m_ofn.hwndOwner) {
+        HWND active = ::GetActiveWindow();
+        m_ofn.hwndOwner = active ? ::GetAncestor(active, GA_ROOT) : nullptr;
+    }
+    BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    return chosen ? IDOK : IDCANCEL;
+}

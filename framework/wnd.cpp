@@ -1,0 +1,40 @@
+#include "framework/wnd.h"
+
+namespace {
+const char kWrapperProperty[] = "KorvexWrapper";
+}
+
+std::string CWnd::GetWindowText() const
+{
+    int length = ::GetWindowTextLengthA(m_hWnd);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int copied = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
+    text.resize(copied > 0 ? copied : 0);
+    return text;
+}
+
+std::string CWnd::GetDlgItemText(int id) const
+{
+    CWnd item(GetDlgItem(id));
+    return item.GetWindowText();
+}
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kWrapperProperty)) : nullptr;
+}
+
+bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return false;
+}
+
+void CWnd::RegisterPermanent()
+{
+    ::SetPropA(m_hWnd, kWrapperProperty, this);
+}
+
+void CWnd::UnregisterPermanent()
+{
+    ::RemovePropA(m_hWnd, kWrapperProperty);
+}

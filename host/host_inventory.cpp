@@ -1,0 +1,8 @@
+#include "host/host_inventory.h"
+
+CHostInventory HostInventory;
+
+void ResetHostInventory()
+{
+    HostInventory = CHostInventory();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Driving real windows with messages, the way the user's actions reach them.
+#include "framework/propertysheet.h"
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+// Dispatches everything queued for this thread.
+void PumpMessages();
+
+// A modeless sheet around the given pages, shown on the test display.
+class SheetHarness {
+public:
+    explicit SheetHarness(std::initializer_list<CPropertyPage*> pages, UINT startPage = 0);
+    ~SheetHarness();
+    SheetHarness(const SheetHarness&) = delete;
+    SheetHarness& operator=(const SheetHarness&) = delete;
+
+    HWND hwnd() const { return m_sheet.m_hWnd; }
+    void ShowPage(int index);
+    int CurrentPage() const;
+    void PressOK();
+    void PressApply();
+    void PressCancel();
+    bool IsApplyEnabled() const;
+    // True once OK or Cancel has ended the sheet.
+    bool IsClosed() const;
+
+private:
+    void Press(int button);
+
+    CPropertySheet m_sheet;
+};
+
+// What the user's choice in a drop-down list sends: the new selection, then
+// the change notification to the owner.
+void ChooseComboItem(HWND dialog, int comboId, int index);
+// Opening and closing a drop-down list without choosing anything.
+void OpenAndCloseCombo(HWND dialog, int comboId);
+// A click on a push button.
+void ClickButton(HWND dialog, int buttonId);
+std::string ControlText(HWND dialog, int id);
+
+// Runs `action` on the next modal dialog this thread shows, from inside that
+// dialog's own message loop. The action gets the dialog's window.
+void OnNextModalDialog(std::function<void(HWND dialog)> action);

@@ -1,0 +1,75 @@
+#include "tests/support/registry.h"
+#include "framework/handles.h"
+#include <cstring>
+
+void DeleteCompanyKey()
+{
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Tessaran");
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tessaran");
+}
+
+bool CompanyKeyExists()
+{
+    unique_hkey key;
+    return ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tessaran", 0, KEY_READ, key.put()) == ERROR_SUCCESS;
+}
+
+std::optional<RawValue> ReadRawSetting(const std::string& name)
+{
+    unique_hkey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return std::nullopt;
+    DWORD type = 0, size = 0;
+    if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    RawValue value{type, std::vector<BYTE>(size)};
+    if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    value.data.resize(size);
+    return value;
+}
+
+void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size)
+{
+    unique_hkey key;
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+    ::RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+}
+
+void WriteStringSetting(const std::string& name, const std::string& value)
+{
+    WriteRawSetting(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void WriteDwordSetting(const std::string& name, DWORD value)
+{
+    WriteRawSetting(name, REG_DWORD, &value, sizeof value);
+}
+
+std::optional<DWORD> ReadDwordSetting(const std::string& name)
+{
+    std::optional<RawValue> raw = ReadRawSetting(name);
+    if (!raw || raw->type != REG_DWORD || raw->data.size() != sizeof(DWORD)) return std::nullopt;
+    DWORD value;
+    memcpy(&value, raw->data.data(), sizeof value);
+    return value;
+}
+
+std::optional<std::string> ReadStringSetting(const std::string& name)
+{
+    std::optional<RawValue> raw = ReadRawSetting(name);
+    if (!raw || raw->type != REG_SZ) return std::nullopt;
+    std::string text(raw->data.begin(), raw->data.end());
+    size_t end = text.find('\0');
+    if (end != std::string::npos) text.resize(end);
+    return text;
+}
+
+int CountSettings()
+{
+    unique_hkey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return 0;
+    DWORD values = 0;
+    ::RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                       nullptr, nullptr);
+    return static_cast<int>(values);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Direct access to the settings key, bypassing the code under test.
+#include <windows.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+constexpr char kSettingsKey[] = "Software\\Tessaran\\KORVEX\\Settings";
+
+// Removes HKEY_CURRENT_USER\Software\Tessaran and everything below it.
+void DeleteCompanyKey();
+bool CompanyKeyExists();
+
+struct RawValue {
+    DWORD type;
+    std::vector<BYTE> data;
+};
+std::optional<RawValue> ReadRawSetting(const std::string& name);
+void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size);
+void WriteStringSetting(const std::string& name, const std::string& value);
+void WriteDwordSetting(const std::string& name, DWORD value);
+// Convenience readers that fail the test's expectation on a wrong kind.
+std::optional<DWORD> ReadDwordSetting(const std::string& name);
+std::optional<std::string> ReadStringSetting(const std::string& name);
+// Number of values in the settings section (0 when it does not exist).
+int CountSettings();

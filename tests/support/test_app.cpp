@@ -1,0 +1,42 @@
+#include "tests/support/test_app.h"
+
+namespace {
+std::string OrEmpty(const char* text) { return text ? text : ""; }
+}
+
+void CTestApp::ResetScript()
+{
+    m_messageAnswers.clear();
+    m_fileAnswers.clear();
+    messageBoxes.clear();
+    fileDialogs.clear();
+}
+
+int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
+{
+    messageBoxes.push_back({OrEmpty(prompt), type});
+    if (!m_messageAnswers.empty()) {
+        int answer = m_messageAnswers.front();
+        m_messageAnswers.pop_front();
+        return answer;
+    }
+    switch (type & MB_TYPEMASK) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+INT_PTR CTestApp::DoFileDialog(CFileDialog& dialog)
+{
+    const OPENFILENAMEA& ofn = dialog.m_ofn;
+    fileDialogs.push_back({dialog.m_bOpenFileDialog != FALSE, OrEmpty(ofn.lpstrTitle), dialog.FilterText(),
+                           dialog.GetPathName(), OrEmpty(ofn.lpstrInitialDir), ofn.Flags,
+                           ofn.lpstrDefExt != nullptr});
+    if (m_fileAnswers.empty()) return IDCANCEL;
+    std::optional<std::string> answer = m_fileAnswers.front();
+    m_fileAnswers.pop_front();
+    if (!answer) return IDCANCEL;
+    dialog.SetPathName(*answer);
+    return IDOK;
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The test programs' application object. It stands where the product's is, with
+// the same registry key, and answers every message box and file dialog from a
+// script the test sets up, recording what was asked.
+#include "framework/filedialog.h"
+#include "framework/winapp.h"
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct MessageBoxRecord {
+    std::string text;
+    UINT type;
+};
+
+struct FileDialogRecord {
+    bool open;
+    std::string title;
+    std::string filter;
+    std::string fileName;
+    std::string initialFolder;
+    DWORD flags;
+    bool hasDefaultExtension;
+};
+
+class CTestApp : public CWinApp {
+public:
+    CTestApp() : CWinApp("KORVEX") {}
+
+    // The next message box returns `answer`; unscripted boxes return IDOK for an
+    // OK box and IDNO or IDCANCEL otherwise.
+    void AnswerMessageBox(int answer) { m_messageAnswers.push_back(answer); }
+    // The next file dialog returns OK with `path`, or Cancel with std::nullopt;
+    // unscripted dialogs are cancelled.
+    void AnswerFileDialog(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+    void ResetScript();
+
+    std::vector<MessageBoxRecord> messageBoxes;
+    std::vector<FileDialogRecord> fileDialogs;
+
+    int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
+    INT_PTR DoFileDialog(CFileDialog& dialog) override;
+
+private:
+    std::deque<int> m_messageAnswers;
+    std::deque<std::optional<std::string>> m_fileAnswers;
+};
+
+CTestApp& TestApp();
