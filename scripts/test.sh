@@ -21,6 +21,7 @@ trap 'exit 143' TERM
 export WINEPREFIX="$KORVEX_TEST_PREFIX"
 [[ -n "${DISPLAY:-}" ]] || korvex_start_xvfb
 korvex_prepare_test_prefix
+korvex_keep_test_prefix_running
 
 # One at a time: the test programs share the prefix's registry. A hung program
 # (a dialog nobody closes) fails after the time-out instead of stalling.

@@ -45,7 +45,7 @@ korvex_screenshot_tour() {
   kill -0 "$KORVEX_SHEET_PID" 2>/dev/null && korvex_fail "KORVEX.EXE did not end after Cancel"
   wait "$KORVEX_SHEET_PID" || true  # the program sets no exit code of its own
   KORVEX_SHEET_PID=""
-  echo "Screenshots of $count pages in $dir"
+  echo "Screenshots: $dir ($count pages)"
 }
 
 # Ends a sheet the tour left open (a failed step, Ctrl-C).

@@ -25,6 +25,15 @@ korvex_prepare_test_prefix() {
   touch "$ready"
 }
 
+# Keeps the prefix's server and services running between the test programs,
+# which would otherwise start them anew, a few seconds apiece. The services are
+# started here so that they hold this log open, not the output of a test that
+# CTest waits on until it is closed.
+korvex_keep_test_prefix_running() {
+  wineserver -p
+  korvex_quietly wine-services wine cmd /c exit
+}
+
 # Stops the test prefix's wineserver and every program still running in it.
 korvex_stop_test_prefix() {
   [[ -d "$KORVEX_TEST_PREFIX" ]] || return 0

@@ -21,10 +21,13 @@ check() {
 settings() { wine reg query 'HKCU\Software\Tessaran' /s 2>&1 || true; }
 before="$(settings)"
 shots="$KORVEX_LOGS/shots"
-korvex_screenshot_tour "$1" "$shots" >/dev/null
+korvex_screenshot_tour "$1" "$shots" >"$KORVEX_LOGS/said"
+said="$(cat "$KORVEX_LOGS/said")"
 
+# The sheet holds the pages that exist so far; each gets its own picture.
 mapfile -t files < <(cd "$shots" && ls)
-check '[[ ${#files[@]} -gt 0 && ${files[0]} == 01-General.png ]]' "pages: ${files[*]}"
+check '[[ ${#files[@]} -gt 0 && $said == *"(${#files[@]} pages)" ]]' "$said: ${files[*]}"
+check '[[ ${files[0]} == 01-* && ${files[-1]} == $(printf %02d ${#files[@]})-*.png ]]' "${files[*]}"
 for file in "${files[@]}"; do
   # A picture of the sheet, not an empty or tiny one.
   size="$(identify -format '%w %h' "$shots/$file")"
