@@ -30,7 +30,10 @@ korvex_prepare_test_prefix() {
 # started here so that they hold this log open, not the output of a test that
 # CTest waits on until it is closed.
 korvex_keep_test_prefix_running() {
-  wineserver -p
+  # A server still up (from making the prefix, or a run that was cut short)
+  # would keep its own short persistence: start over with ours.
+  korvex_stop_test_prefix
+  korvex_quietly wineserver-persistent wineserver -p
   korvex_quietly wine-services wine cmd /c exit
 }
 
