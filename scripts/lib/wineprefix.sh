@@ -1,0 +1,44 @@
+# Wine prefixes: the user's own, made on first use, and the tests' private one
+# under the build folder, so that tests never read or write the user's
+# settings. Sourced, not run.
+
+KORVEX_TEST_PREFIX="$KORVEX_BUILD/x64/wineprefix"
+
+# Creates WINEPREFIX if it does not exist yet. Wine would do it by itself on
+# first start, but noisily and while the caller is waiting for a window.
+korvex_ensure_prefix() {
+  [[ -d "$WINEPREFIX" ]] && return 0
+  korvex_quietly wineboot korvex_interruptible wineboot -i
+}
+
+# Creates the test prefix once; a half-made one (interrupted creation) is made anew.
+korvex_prepare_test_prefix() {
+  local ready="$KORVEX_TEST_PREFIX/.korvex-ready"
+  [[ -f "$ready" ]] && return 0
+  korvex_stop_test_prefix
+  rm -rf "$KORVEX_TEST_PREFIX"
+  WINEPREFIX="$KORVEX_TEST_PREFIX" korvex_ensure_prefix
+  # With no window manager Wine otherwise waits about a second whenever a
+  # window is hidden, and the tests hide many.
+  WINEPREFIX="$KORVEX_TEST_PREFIX" korvex_quietly wine-x11-unmanaged \
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+  touch "$ready"
+}
+
+# Keeps the prefix's server and services running between the test programs,
+# which would otherwise start them anew, a few seconds apiece. The services are
+# started here so that they hold this log open, not the output of a test that
+# CTest waits on until it is closed.
+korvex_keep_test_prefix_running() {
+  # A server still up (from making the prefix, or a run that was cut short)
+  # would keep its own short persistence: start over with ours.
+  korvex_stop_test_prefix
+  korvex_quietly wineserver-persistent wineserver -p
+  korvex_quietly wine-services wine cmd /c exit
+}
+
+# Stops the test prefix's wineserver and every program still running in it.
+korvex_stop_test_prefix() {
+  [[ -d "$KORVEX_TEST_PREFIX" ]] || return 0
+  WINEPREFIX="$KORVEX_TEST_PREFIX" wineserver -k 2>/dev/null || true
+}

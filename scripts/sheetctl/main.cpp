@@ -1,0 +1,86 @@
+// sheetctl: drives the "KORVEX Properties" sheet of a running KORVEX.EXE from a
+// script (the program takes no options). Run it under the same Wine prefix and
+// display as the program. Exit status 0 on success, 1 on failure, 2 on misuse.
+#include "scripts/sheetctl/sheet.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <io.h>
+#include <string>
+
+namespace {
+
+const char kUsage[] =
+    "usage: sheetctl wait [SECONDS]   wait until the sheet is shown (default 60)\n"
+    "       sheetctl count            print the number of pages\n"
+    "       sheetctl title N          print the tab title of page N (from 0)\n"
+    "       sheetctl select N         show page N\n"
+    "       sheetctl cancel           press Cancel and wait until the sheet is gone\n";
+
+const DWORD kCloseMs = 10000;
+
+int Fail(const char* what) {
+    std::fprintf(stderr, "sheetctl: %s\n", what);
+    return 1;
+}
+
+bool ParseCount(const char* text, long& value) {
+    char* end = nullptr;
+    value = std::strtol(text, &end, 10);
+    return *text && !*end && value >= 0;
+}
+
+void PrintLine(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size > 0 ? size - 1 : 0, '\0');
+    if (size > 1) WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &utf8[0], size, nullptr, nullptr);
+    std::printf("%s\n", utf8.c_str());
+}
+
+int Run(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    long number = 0;
+    const bool hasNumber = argc == 3 && ParseCount(argv[2], number);
+
+    if (command == "wait" && (argc == 2 || hasNumber)) {
+        DWORD seconds = argc == 3 ? static_cast<DWORD>(number) : 60;
+        return sheetctl::WaitForSheet(seconds * 1000) ? 0 : Fail("the sheet did not appear");
+    }
+
+    const bool knownCommand = (argc == 2 && (command == "count" || command == "cancel")) ||
+                              (hasNumber && (command == "title" || command == "select"));
+    if (!knownCommand) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    HWND sheet = sheetctl::FindSheet();
+    if (!sheet) return Fail("no sheet is shown");
+
+    if (command == "count") {
+        int count = sheetctl::PageCount(sheet);
+        if (count < 0) return Fail("the sheet does not answer");
+        std::printf("%d\n", count);
+        return 0;
+    }
+    if (command == "title") {
+        std::wstring title;
+        if (!sheetctl::PageTitle(sheet, static_cast<int>(number), title)) return Fail("no such page");
+        PrintLine(title);
+        return 0;
+    }
+    if (command == "select")
+        return sheetctl::SelectPage(sheet, static_cast<int>(number)) ? 0 : Fail("the page was not shown");
+    // cancel
+    if (!sheetctl::PressCancel(sheet)) return Fail("the sheet does not answer");
+    return sheetctl::WaitUntilClosed(sheet, kCloseMs) ? 0 : Fail("the sheet did not close");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Scripts read the output through a pipe: no "\r\n" from text mode.
+    _setmode(_fileno(stdout), _O_BINARY);
+    return Run(argc, argv);
+}
