@@ -3,6 +3,8 @@
 #include "pages/hardfile_list.h"
 #include "res/dlg_storage.h"
 #include "tests/support/gui.h"
+#include "tests/support/registry.h"
+#include "tests/support/test_app.h"
 
 namespace {
 void ClickAt(HWND control, int x, int y)
@@ -21,6 +23,24 @@ void ClickInRow(HWND page, int row, int x)
 }
 }  // namespace
 
+void StoragePageTest::SetUp()
+{
+    DeleteCompanyKey();
+    TestApp().ResetScript();
+    m_startFolder = CurrentDirectory();
+}
+
+void StoragePageTest::TearDown()
+{
+    ::SetCurrentDirectoryA(m_startFolder.c_str());
+    DeleteCompanyKey();
+}
+
+void StoragePageTest::StoreVolumes(const Rows& paths)
+{
+    for (size_t n = 0; n < paths.size(); ++n) WriteStringSetting("Volume" + std::to_string(n), paths[n]);
+}
+
 Rows ListRows()
 {
     Rows rows;
@@ -32,12 +52,12 @@ Rows ListRows()
 void ClickCheckBox(HWND page, int row) { ClickInRow(page, row, 8); }
 void ClickRow(HWND page, int row) { ClickInRow(page, row, 100); }
 
-void ClickSpin(HWND page, bool upper)
+void ClickSpin(HWND page, bool upperArrow)
 {
     HWND spin = ::GetDlgItem(page, IDC_STORAGE_SPIN);
     RECT rect;
     ::GetClientRect(spin, &rect);
-    ClickAt(spin, rect.right / 2, upper ? 2 : rect.bottom - 3);
+    ClickAt(spin, rect.right / 2, upperArrow ? 2 : rect.bottom - 3);
 }
 
 void WriteFilledFile(const std::string& path, size_t size, char fill)
