@@ -5,12 +5,12 @@
 #include "res/dlg_hardfile_size.h"
 #include "res/dlg_storage.h"
 #include "tests/pages/storage_support.h"
-#include "tests/support/gui.h"
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
+#include <fstream>
 
 namespace {
-constexpr long long kMiB = 1048576;
+constexpr size_t kMiB = 1048576;
 
 // OK, then Cancel if OK was refused: a failing test must end, not hang.
 void PressOKOrGiveUp(HWND dialog)
@@ -99,55 +99,47 @@ TEST(HardFileSize, ArrowsStepBeyondSixteenBitsAndTheRangeCheckRefusesMoreThanIsF
 TEST_F(HardFileCreationTest, NewReplacesTheChosenFileWithZeroMegabytesAndStoresIt)
 {
     std::string path = folder.File("new disk.hfi");
-    WriteFilledFile(path, 7 * kMiB, 'x');
-    CStorage page;
-    SheetHarness sheet({&page});
-    NewHardFile(page.m_hWnd, path, "5");
-    ASSERT_EQ(TestApp().fileDialogs.size(), 1u);
-    EXPECT_FALSE(TestApp().fileDialogs[0].open);
-    EXPECT_EQ(TestApp().fileDialogs[0].title, "New Hard File");
-    EXPECT_EQ(ZeroFileLength(path), 5 * kMiB);
+    std::ofstream(path, std::ios::binary) << std::string(7 * kMiB, 'x');
+    Open();
+    NewHardFile(hwnd, path, "5");
+    EXPECT_EQ(TestApp().fileDialogs.at(0).title, "New Hard File");
+    EXPECT_TRUE(ReadWholeFile(path) == std::string(5 * kMiB, '\0'));
     EXPECT_EQ(ListRows(), (Rows{"+" + path}));
     EXPECT_EQ(CurrentDirectory(), folder.path());
-    EXPECT_TRUE(::IsWindowEnabled(sheet.hwnd()));
     EXPECT_EQ(::FindWindowA(nullptr, "Creating Hard File"), nullptr);
-    sheet.PressOK();
+    sheet->PressOK();
     EXPECT_EQ(ReadStringSetting("Volume0"), path);
 }
 
 TEST_F(HardFileCreationTest, SizeZeroOrCancelWritesNothingButTheEntryStays)
 {
-    CStorage page;
-    SheetHarness sheet({&page});
+    Open();
     std::string zero = folder.File("zero.hfi"), cancelled = folder.File("cancelled.hfi");
-    NewHardFile(page.m_hWnd, zero, "0");
-    NewHardFile(page.m_hWnd, cancelled, nullptr);
+    NewHardFile(hwnd, zero, "0");
+    NewHardFile(hwnd, cancelled, nullptr);
     TestApp().AnswerFileDialog(std::nullopt);
-    ClickButton(page.m_hWnd, IDC_STORAGE_NEW);
-    EXPECT_FALSE(FileExists(zero));
-    EXPECT_FALSE(FileExists(cancelled));
+    ClickButton(hwnd, IDC_STORAGE_NEW);
+    EXPECT_FALSE(FileExists(zero) || FileExists(cancelled));
     EXPECT_EQ(ListRows(), (Rows{"+" + zero, "+" + cancelled}));
-    EXPECT_EQ(page.m_nChecked, 2);
+    EXPECT_EQ(page->m_nChecked, 2);
 }
 
 TEST_F(HardFileCreationTest, AFullDiskOrALockedFileIsQuietAndKeepsWhatWasWritten)
 {
-    StorageOnSmallDisk page(1000);
-    SheetHarness sheet({&page});
-    std::string partial = folder.File("partial.hfi"), locked = folder.File("locked.hfi");
-    NewHardFile(page.m_hWnd, partial, "8");
-    EXPECT_EQ(ZeroFileLength(partial), 1000 * 4096);
-    EXPECT_EQ(page.attempts, 1001);  // no write after the failed one
-    EXPECT_TRUE(page.sheetWasDisabled);
-    EXPECT_TRUE(page.progressWasShown);
-    EXPECT_TRUE(::IsWindowEnabled(sheet.hwnd()));
-
-    WriteFilledFile(locked, 10, 'x');
+    auto smallDisk = std::make_unique<StorageOnSmallDisk>(1000);
+    StorageOnSmallDisk& disk = *smallDisk;
+    Open(std::move(smallDisk));
+    std::string partial = folder.File("partial.hfi");
+    NewHardFile(hwnd, partial, "8");
+    EXPECT_TRUE(ReadWholeFile(partial) == std::string(1000 * 4096, '\0'));
+    EXPECT_EQ(disk.attempts, 1001);  // no write after the failed one
+    EXPECT_TRUE(disk.sheetWasDisabled && disk.progressWasShown);
+    EXPECT_TRUE(::IsWindowEnabled(sheet->hwnd()));
     {
-        unique_hfile held(::CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        NewHardFile(page.m_hWnd, locked, "1");
+        unique_hfile held(::CreateFileA(a.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        NewHardFile(hwnd, a, "1");
     }
-    EXPECT_EQ(ZeroFileLength(locked), -1);  // still its ten 'x'
-    EXPECT_EQ(ListRows(), (Rows{"+" + partial, "+" + locked}));
+    EXPECT_EQ(ReadWholeFile(a).size(), 16u);  // untouched
+    EXPECT_EQ(ListRows(), (Rows{"+" + partial, "+" + a}));
     EXPECT_TRUE(TestApp().messageBoxes.empty());
 }

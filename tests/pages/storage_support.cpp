@@ -1,37 +1,32 @@
 #include "tests/pages/storage_support.h"
-#include "framework/handles.h"
 #include "pages/hardfile_list.h"
 #include "res/dlg_storage.h"
-#include "tests/support/gui.h"
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
-
-namespace {
-void ClickAt(HWND control, int x, int y)
-{
-    ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    PumpMessages();
-}
-
-void ClickInRow(HWND page, int row, int x)
-{
-    HWND list = ::GetDlgItem(page, IDC_HARDFILE_LIST);
-    RECT rect = {};
-    ::SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    ClickAt(list, x, (rect.top + rect.bottom) / 2);
-}
-}  // namespace
+#include <fstream>
+#include <iterator>
 
 void StoragePageTest::SetUp()
 {
     DeleteCompanyKey();
     TestApp().ResetScript();
     m_startFolder = CurrentDirectory();
+    a = NewFile("a.hfi");
+    b = NewFile("b.hfi");
+    c = NewFile("c.hfi");
+}
+
+void StoragePageTest::Open(std::unique_ptr<CStorage> custom)
+{
+    page = custom ? std::move(custom) : std::make_unique<CStorage>();
+    sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{page.get()});
+    hwnd = page->m_hWnd;
 }
 
 void StoragePageTest::TearDown()
 {
+    sheet.reset();
+    page.reset();
     ::SetCurrentDirectoryA(m_startFolder.c_str());
     DeleteCompanyKey();
 }
@@ -39,6 +34,13 @@ void StoragePageTest::TearDown()
 void StoragePageTest::StoreVolumes(const Rows& paths)
 {
     for (size_t n = 0; n < paths.size(); ++n) WriteStringSetting("Volume" + std::to_string(n), paths[n]);
+}
+
+Rows StoragePageTest::StoredVolumes()
+{
+    Rows values;
+    for (int n = 0; n < 10; ++n) values.push_back(ReadStringSetting("Volume" + std::to_string(n)).value_or("<absent>"));
+    return values;
 }
 
 Rows ListRows()
@@ -49,36 +51,32 @@ Rows ListRows()
     return rows;
 }
 
+static void ClickAt(HWND control, int x, int y)
+{
+    ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpMessages();
+}
+
+static void ClickInRow(HWND page, int row, int x)
+{
+    RECT rect = {};
+    ::SendDlgItemMessageA(page, IDC_HARDFILE_LIST, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+    ClickAt(::GetDlgItem(page, IDC_HARDFILE_LIST), x, (rect.top + rect.bottom) / 2);
+}
+
 void ClickCheckBox(HWND page, int row) { ClickInRow(page, row, 8); }
 void ClickRow(HWND page, int row) { ClickInRow(page, row, 100); }
 
 void ClickSpin(HWND page, bool upperArrow)
 {
-    HWND spin = ::GetDlgItem(page, IDC_STORAGE_SPIN);
     RECT rect;
-    ::GetClientRect(spin, &rect);
-    ClickAt(spin, rect.right / 2, upperArrow ? 2 : rect.bottom - 3);
+    ::GetClientRect(::GetDlgItem(page, IDC_STORAGE_SPIN), &rect);
+    ClickAt(::GetDlgItem(page, IDC_STORAGE_SPIN), rect.right / 2, upperArrow ? 2 : rect.bottom - 3);
 }
 
-void WriteFilledFile(const std::string& path, size_t size, char fill)
+std::string ReadWholeFile(const std::string& path)
 {
-    unique_hfile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    std::string content(size, fill);
-    DWORD written = 0;
-    ::WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-}
-
-long long ZeroFileLength(const std::string& path)
-{
-    unique_hfile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return -1;
-    long long length = 0;
-    char buffer[65536];
-    DWORD read = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-        for (DWORD i = 0; i < read; ++i)
-            if (buffer[i] != 0) return -1;
-        length += read;
-    }
-    return length;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
