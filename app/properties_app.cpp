@@ -5,6 +5,7 @@
 #include "host/directx_probe.h"
 #include "pages/advanced.h"
 #include "pages/general.h"
+#include "pages/storage.h"
 #include "res/resource.h"
 
 // The one application object; its name comes from the executable's file name.
@@ -40,12 +41,14 @@ BOOL CPropertiesApp::InitInstance()
 
     // Pages in sheet order; they outlive the sheet, which is declared after them.
     CGeneral general;
+    CStorage storage;
     CAdvanced advanced;
 
     CPropertySheet sheet(IDS_SHEET_CAPTION, nullptr, 0);
     sheet.m_psh.dwFlags |= PSH_USEHICON;
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
     sheet.AddPage(&general);
+    sheet.AddPage(&storage);
     sheet.AddPage(&advanced);
     sheet.DoModal();
 

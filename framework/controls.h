@@ -63,6 +63,13 @@ public:
     int SetPos32(int pos) const { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, pos)); }
 };
 
+class CProgressCtrl : public CWnd {
+public:
+    void SetRange32(int lower, int upper) const { SendMessage(PBM_SETRANGE32, lower, upper); }
+    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
+    int SetPos(int pos) const { return static_cast<int>(SendMessage(PBM_SETPOS, pos)); }
+};
+
 class CSliderCtrl : public CWnd {
 public:
     int GetPos() const { return static_cast<int>(SendMessage(TBM_GETPOS)); }

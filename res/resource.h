@@ -17,6 +17,7 @@
 #define IDD_RENAME_FILE    148
 #define IDD_PRESS_KEY      150
 #define IDD_VIDEO_PROPS    151
+#define IDD_WRITE_PROGRESS 152  /* shown while a new hard file is written */
 
 // Icon groups.
 #define IDI_GENERAL        132

@@ -1,0 +1,53 @@
+#pragma once
+// The Storage page: the list of hard files the emulated machine mounts. Checked
+// entries, in list order, become Volume0 onward when the sheet applies.
+#include "framework/controls.h"
+#include "framework/handler_table.h"
+#include "framework/propertypage.h"
+#include <array>
+#include <string>
+
+// No more entries than this can be checked at a time.
+constexpr int MaxHardFiles = 10;
+
+class CStorage : public CPropertyPage {
+public:
+    CStorage();
+
+    BOOL OnInitDialog() override;
+    BOOL OnApply() override;
+
+    CStatic m_stcFreeSpace;
+    CStatic m_stcFileSize;
+    int m_nChecked = 0;
+    std::array<std::string, MaxHardFiles> m_strVolume;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnCommand(UINT id, UINT code) override;
+    BOOL OnNotify(NMHDR* header, LRESULT* result) override;
+
+    // Writes one block of a new hard file; tests put a failing disk in its place.
+    virtual bool WriteHardFileBlock(HANDLE file, const void* block, DWORD size);
+
+    void OnAdd();
+    void OnRemove();
+    void OnNew();
+    void OnRename();
+    void OnDelete();
+    void OnDeltaposSpin(NMHDR* header, LRESULT* result);
+    void OnSelchangeList();
+    void OnChkchangeList();
+
+private:
+    void FillHardFileList();
+    // Shows the limit message when MaxHardFiles entries are checked already.
+    bool RefuseBeyondLimit() const;
+    void AppendCheckedEntry(const std::string& path);
+    // Puts `text` at `to` in place of the entry at `from`, keeping its check.
+    void MoveEntry(int from, int to, const std::string& text);
+    void WriteNewHardFile(const std::string& path, int sizeMiB);
+
+    static const CommandEntry<CStorage> kCommands[];
+    static const NotifyEntry<CStorage> kNotifications[];
+};

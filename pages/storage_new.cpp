@@ -1,0 +1,41 @@
+// Creating a new hard file from the Storage page.
+#include "pages/storage.h"
+#include "framework/winapp.h"
+#include "pages/file_choice.h"
+#include "pages/hardfile_size_dlg.h"
+#include "pages/hardfile_writer.h"
+#include "pages/write_progress.h"
+#include "res/resource.h"
+
+void CStorage::OnNew()
+{
+    if (RefuseBeyondLimit()) return;
+    std::string path;
+    if (!ChooseFile(false, IDS_NEW_HARD_FILE, IDS_HARD_FILE_FILTER, IDS_HARD_FILE_NAME,
+                    OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, path))
+        return;
+    // The entry stays whatever happens next, even when no file gets written.
+    AppendCheckedEntry(path);
+    SetModified(TRUE);
+
+    // Constructed only now: the current directory has moved to the new file's
+    // folder, and the dialog measures the free space of that drive.
+    CHardFileSizeDlg sizeDialog;
+    if (sizeDialog.DoModal() != IDOK || sizeDialog.m_nSize == 0) return;
+    WriteNewHardFile(path, sizeDialog.m_nSize);
+}
+
+void CStorage::WriteNewHardFile(const std::string& path, int sizeMiB)
+{
+    CWriteProgressDlg progress(::GetAncestor(m_hWnd, GA_ROOT), path, sizeMiB);
+    // Failures are quiet: a file that cannot be created or a full disk leaves
+    // what was written and shows nothing.
+    WriteHardFile(
+        path, sizeMiB, [&progress](int mibWritten) { progress.ShowWritten(mibWritten); },
+        [this](HANDLE file, const void* block, DWORD size) { return WriteHardFileBlock(file, block, size); });
+}
+
+bool CStorage::WriteHardFileBlock(HANDLE file, const void* block, DWORD size)
+{
+    return WriteBlockToFile(file, block, size);
+}
