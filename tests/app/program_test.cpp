@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kPageCount = 2;  // General ... Advanced, in sheet order
+constexpr int kPageCount = 3;  // General, Storage ... Advanced, in sheet order
 constexpr int kLastPage = kPageCount - 1;
 
 class RunningProgram {
