@@ -1,5 +1,6 @@
 // KORVEX.EXE itself: start-up, the sheet it opens, and what it leaves in the
-// registry when the user closes it. Each case starts the real program.
+// registry when the user closes it with OK (the screenshot tour checks Cancel).
+// Each case starts the real program.
 #include "framework/handles.h"
 #include "tests/support/registry.h"
 #include <commctrl.h>
@@ -61,20 +62,11 @@ protected:
 
 }  // namespace
 
-TEST_F(ProgramTest, CancelAtOnceEndsTheProgramAndWritesNothing)
-{
-    RunningProgram program;
-    ASSERT_NE(program.sheet(), nullptr);
-    EXPECT_EQ(program.PageCount(), kPageCount);
-    program.Press(PSBTN_CANCEL);
-    EXPECT_TRUE(program.EndsWithin(10000));
-    EXPECT_FALSE(CompanyKeyExists());
-}
-
 TEST_F(ProgramTest, OkAfterOnlyTheGeneralPageWritesNothing)
 {
     RunningProgram program;
     ASSERT_NE(program.sheet(), nullptr);
+    EXPECT_EQ(program.PageCount(), kPageCount);
     program.Press(PSBTN_OK);
     EXPECT_TRUE(program.EndsWithin(10000));
     EXPECT_FALSE(CompanyKeyExists());

@@ -30,19 +30,6 @@ protected:
     }
 };
 
-class NumberDialog : public CDialog {
-public:
-    NumberDialog() : CDialog(IDD_TEST_NUMBER_DIALOG) {}
-    int number = 3;
-
-protected:
-    void DoDataExchange(CDataExchange* pDX) override
-    {
-        DDX_Text(pDX, IDC_TEST_NUMBER, number);
-        DDV_MinMaxInt(pDX, number, 0, 100);
-    }
-};
-
 void TypeNumber(HWND dialog, const char* text)
 {
     ::SetDlgItemTextA(dialog, IDC_TEST_NUMBER, text);
@@ -124,26 +111,6 @@ TEST_F(SheetProtocolTest, RefusedNumberKeepsThePageAndTheSheet)
     sheet.ShowPage(1);
     EXPECT_EQ(sheet.CurrentPage(), 1);
     EXPECT_EQ(first.number, 100);
-}
-
-TEST_F(SheetProtocolTest, ModalDialogStaysOpenUntilTheNumberIsValid)
-{
-    NumberDialog dialog;
-    OnNextModalDialog([](HWND hwnd) {
-        EXPECT_EQ(ControlText(hwnd, IDC_TEST_NUMBER), "3");
-        TypeNumber(hwnd, "-1");
-        ::SendMessageA(hwnd, WM_COMMAND, IDOK, 0);  // refused: the dialog stays
-        EXPECT_TRUE(::IsWindowVisible(hwnd));
-        TypeNumber(hwnd, "42");
-        ::SendMessageA(hwnd, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.number, 42);
-    ASSERT_EQ(TestApp().messageBoxes.size(), 1u);
-    EXPECT_EQ(TestApp().messageBoxes[0].text, "Please enter an integer between 0 and 100.");
-
-    OnNextModalDialog([](HWND hwnd) { ::SendMessageA(hwnd, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(IntegerParsing, AcceptsWholeNumbersOnly)

@@ -1,5 +1,4 @@
 #pragma once
 // Templates only the framework's tests use.
 #define IDD_TEST_NUMBER_PAGE    9001
-#define IDD_TEST_NUMBER_DIALOG  9003
 #define IDC_TEST_NUMBER         9002
