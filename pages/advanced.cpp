@@ -1,5 +1,5 @@
 #include "pages/advanced.h"
-#include "app/settings.h"
+#include "settings/values.h"
 #include "framework/ddx.h"
 #include "pages/file_choice.h"
 #include "res/dlg_advanced.h"
@@ -39,11 +39,11 @@ BOOL CAdvanced::OnCommand(UINT id, UINT code)
 BOOL CAdvanced::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strRomPath = GetSettingString("ROM_Name");
+    m_strRomPath = ReadSettingString(setting::RomName);
     m_stcRomPath.SetWindowText(RomPathDisplay(m_strRomPath));
     // A stored index outside the list leaves the combo without a selection.
-    m_cmbMachine.SetCurSel(GetSettingInt("Machine", 0));
-    m_cmbStartupSound.SetCurSel(GetSettingInt("Startup_Sound", 0));
+    m_cmbMachine.SetCurSel(ReadSettingInt(setting::Machine));
+    m_cmbStartupSound.SetCurSel(ReadSettingInt(setting::StartupSound));
     return TRUE;
 }
 
@@ -65,8 +65,8 @@ void CAdvanced::OnComboChange()
 
 BOOL CAdvanced::OnApply()
 {
-    WriteSettingString("ROM_Name", m_strRomPath);
-    WriteSettingInt("Machine", m_cmbMachine.GetCurSel());
-    WriteSettingInt("Startup_Sound", m_cmbStartupSound.GetCurSel());
+    WriteSettingString(setting::RomName, 0, m_strRomPath);
+    WriteSettingInt(setting::Machine, 0, m_cmbMachine.GetCurSel());
+    WriteSettingInt(setting::StartupSound, 0, m_cmbStartupSound.GetCurSel());
     return CPropertyPage::OnApply();
 }

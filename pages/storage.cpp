@@ -1,5 +1,5 @@
 #include "pages/storage.h"
-#include "app/settings.h"
+#include "settings/values.h"
 #include "framework/ddx.h"
 #include "framework/strings.h"
 #include "framework/winapp.h"
@@ -25,8 +25,6 @@ const NotifyEntry<CStorage> CStorage::kNotifications[] = {
 };
 
 namespace {
-const char kVolumeName[] = "Volume0";
-
 // The confirmation text: string 138 with its one %s standing for the path.
 std::string DeleteQuestion(const std::string& path)
 {
@@ -60,7 +58,7 @@ BOOL CStorage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     theHardFileList.SubclassWindow(GetDlgItem(IDC_HARDFILE_LIST));
-    for (int n = 0; n < MaxHardFiles; ++n) m_strVolume[n] = GetSettingString(FamilyValueName(kVolumeName, n).c_str());
+    for (int n = 0; n < MaxHardFiles; ++n) m_strVolume[n] = ReadSettingString(setting::Volume, n);
     FillHardFileList();
     return TRUE;
 }
@@ -85,10 +83,10 @@ BOOL CStorage::OnApply()
     int volume = 0;
     for (int i = 0; i < theHardFileList.GetCount() && volume < MaxHardFiles; ++i) {
         if (theHardFileList.GetCheck(i))
-            WriteSettingString(FamilyValueName(kVolumeName, volume++).c_str(), theHardFileList.GetText(i));
+            WriteSettingString(setting::Volume, volume++, theHardFileList.GetText(i));
     }
     // Free slots are written empty, never deleted: the emulator reads all ten.
-    for (; volume < MaxHardFiles; ++volume) WriteSettingString(FamilyValueName(kVolumeName, volume).c_str(), "");
+    for (; volume < MaxHardFiles; ++volume) WriteSettingString(setting::Volume, volume, "");
     return CPropertyPage::OnApply();
 }
 

@@ -1,9 +1,11 @@
 // The settings store as the emulator sees it: names, kinds and defaults.
-#include "app/settings.h"
+#include "settings/settings.h"
+#include "settings/values.h"
 #include "framework/winapp.h"
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
 #include <gtest/gtest.h>
+#include <set>
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -97,4 +99,18 @@ TEST(SettingsNames, ApplicationNameIsTheExecutableNameWithoutExtension)
     EXPECT_EQ(ApplicationNameFromPath("C:\\Program Files\\KORVEX\\KORVEX.EXE"), "KORVEX");
     EXPECT_EQ(ApplicationNameFromPath("Z:/build/app/KORVEX.EXE"), "KORVEX");
     EXPECT_EQ(ApplicationNameFromPath("KORVEX"), "KORVEX");
+}
+
+TEST(SettingsTable, HoldsTheFortyEightValuesOnceEach)
+{
+    std::set<std::string> names;
+    for (const SettingValue* value : setting::kAll) {
+        SCOPED_TRACE(value->name);
+        for (int unit = 0; unit < value->units; ++unit) names.insert(value->Name(unit));
+    }
+    EXPECT_EQ(names.size(), 48u);
+    for (const char* name : {"Volume9", "Video_Device5", "Video_Driver5", "Video_Flags5", "SCSI6", "Floppy1", "CD_ROM"})
+        EXPECT_EQ(names.count(name), 1u) << name;
+    EXPECT_EQ(setting::VideoDevice.DefaultInt(0), 0);
+    EXPECT_EQ(setting::VideoDevice.DefaultInt(5), -1);
 }

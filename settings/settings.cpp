@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "framework/strings.h"
 #include "framework/winapp.h"
 #include "res/resource.h"
