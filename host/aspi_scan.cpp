@@ -44,13 +44,15 @@ int QueryDeviceType(SendASPI32CommandFn send, int adapter, int target)
 }
 
 // The layer finishes the request from its own context: read the status afresh
-// every time, without sleeping, until it changes or the limit has passed.
+// every time, without sleeping, until it changes or the limit has passed. The
+// 32-bit tick count (what Windows XP has) wraps every 49.7 days; the unsigned
+// difference of two readings is still the time between them.
 BYTE WaitWhilePending(const BYTE& status, ULONGLONG limitMs)
 {
     const volatile BYTE& current = status;
-    const ULONGLONG start = ::GetTickCount64();
+    const DWORD start = ::GetTickCount();
     BYTE seen = current;
-    while (seen == SS_PENDING && ::GetTickCount64() - start < limitMs) seen = current;
+    while (seen == SS_PENDING && ::GetTickCount() - start < limitMs) seen = current;
     MemoryBarrier();  // data the layer wrote before the status is read after it
     return seen;
 }

@@ -116,9 +116,9 @@ TEST_F(AspiScan, PendingInquiryIsWaitedForWithinTheBound)
     m_script.devices[0].completeAfterMs = INFINITE;
     Add(Device(0, 5, 0, "LATER   ", "NOT REACHED     "));
     m_setScript(&m_script);
-    const ULONGLONG start = ::GetTickCount64();
+    const DWORD start = ::GetTickCount();
     ScanAspiLayer(m_layer, 200);
-    EXPECT_LT(::GetTickCount64() - start, 2000u);
+    EXPECT_LT(::GetTickCount() - start, 2000u);
     EXPECT_EQ(1, HostInventory.ScsiDeviceTypes[4]);
     EXPECT_EQ("", HostInventory.ScsiDeviceNames[4]);
     EXPECT_EQ(0, HostInventory.ScsiDeviceTypes[5]);  // the scan gave up on the layer
