@@ -4,7 +4,11 @@
 #include "host/device_lists.h"
 #include "host/directx_probe.h"
 #include "pages/advanced.h"
+#include "pages/floppy.h"
 #include "pages/general.h"
+#include "pages/misc.h"
+#include "pages/ports.h"
+#include "pages/scsi.h"
 #include "pages/storage.h"
 #include "res/resource.h"
 
@@ -42,6 +46,10 @@ BOOL CPropertiesApp::InitInstance()
     // Pages in sheet order; they outlive the sheet, which is declared after them.
     CGeneral general;
     CStorage storage;
+    CPorts ports;
+    CMisc misc;
+    CSCSI scsi;
+    CFloppy floppy;
     CAdvanced advanced;
 
     CPropertySheet sheet(IDS_SHEET_CAPTION, nullptr, 0);
@@ -49,6 +57,10 @@ BOOL CPropertiesApp::InitInstance()
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
     sheet.AddPage(&general);
     sheet.AddPage(&storage);
+    sheet.AddPage(&ports);
+    sheet.AddPage(&misc);
+    sheet.AddPage(&scsi);
+    sheet.AddPage(&floppy);
     sheet.AddPage(&advanced);
     sheet.DoModal();
 

@@ -33,6 +33,9 @@ public:
     // An index outside the list clears the selection (the control's own rule).
     int SetCurSel(int index) const { return static_cast<int>(SendMessage(CB_SETCURSEL, index)); }
     std::string GetLBText(int index) const;
+    // First item after `startAfter` whose text begins with `prefix`, ignoring
+    // case; the search wraps round to the start. CB_ERR when none does.
+    int FindString(int startAfter, const std::string& prefix) const { return static_cast<int>(SendMessage(CB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str()))); }
     BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
     void ShowDropDown(BOOL show = TRUE) const { SendMessage(CB_SHOWDROPDOWN, show); }
 };
@@ -47,6 +50,8 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
     int SetCurSel(int index) const { return static_cast<int>(SendMessage(LB_SETCURSEL, index)); }
     std::string GetText(int index) const;
+    // As CComboBox::FindString; LB_ERR when no item matches.
+    int FindString(int startAfter, const std::string& prefix) const { return static_cast<int>(SendMessage(LB_FINDSTRING, startAfter, reinterpret_cast<LPARAM>(prefix.c_str()))); }
     int GetItemHeight(int index) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, index)); }
     int SetItemHeight(int index, UINT height) const { return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, index, MAKELPARAM(height, 0))); }
     LRESULT GetItemData(int index) const { return SendMessage(LB_GETITEMDATA, index); }

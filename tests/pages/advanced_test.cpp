@@ -9,24 +9,14 @@
 
 namespace {
 
-class AdvancedPageTest : public ::testing::Test {
+class AdvancedPageTest : public FreshSettingsTest {
 protected:
     void SetUp() override
     {
-        DeleteCompanyKey();
+        FreshSettingsTest::SetUp();
         TestApp().ResetScript();
     }
-    void TearDown() override { DeleteCompanyKey(); }
-
     static int Selection(HWND page, int combo) { return static_cast<int>(::SendDlgItemMessageA(page, combo, CB_GETCURSEL, 0, 0)); }
-    static std::vector<std::string> Items(HWND page, int comboId)
-    {
-        CComboBox combo;
-        combo.Attach(::GetDlgItem(page, comboId));
-        std::vector<std::string> items;
-        for (int i = 0; i < combo.GetCount(); ++i) items.push_back(combo.GetLBText(i));
-        return items;
-    }
 };
 
 }  // namespace
@@ -38,9 +28,9 @@ TEST_F(AdvancedPageTest, FreshSettingsShowDefaultsAndApplyWritesThem)
     HWND hwnd = page.m_hWnd;
 
     EXPECT_EQ(ControlText(hwnd, IDC_ROM_PATH), " ");
-    EXPECT_EQ(Items(hwnd, IDC_MACHINE),
+    EXPECT_EQ(ItemTexts(hwnd, IDC_MACHINE),
               (std::vector<std::string>{"Mac IIci", "Mac IIsi", "Mac IIlc", "Quadra 700", "Quadra 900", "Quadra 950"}));
-    EXPECT_EQ(Items(hwnd, IDC_STARTUP_SOUND), (std::vector<std::string>{"Off", "1", "2", "3", "4", "5"}));
+    EXPECT_EQ(ItemTexts(hwnd, IDC_STARTUP_SOUND), (std::vector<std::string>{"Off", "1", "2", "3", "4", "5"}));
     EXPECT_EQ(Selection(hwnd, IDC_MACHINE), 0);
     EXPECT_EQ(Selection(hwnd, IDC_STARTUP_SOUND), 0);
     EXPECT_FALSE(sheet.IsApplyEnabled());

@@ -90,6 +90,40 @@ std::string ControlText(HWND dialog, int id)
     return control.GetWindowText();
 }
 
+Texts ItemTexts(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    char className[16] = {};
+    ::GetClassNameA(control, className, sizeof className);
+    bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
+    Texts items;
+    for (LRESULT i = 0; i < ::SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0); ++i) {
+        char text[512] = {};  // longer than any item the tests list
+        ::SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ListSelection(HWND dialog, int listId)
+{
+    return static_cast<int>(::SendDlgItemMessageA(dialog, listId, LB_GETCURSEL, 0, 0));
+}
+
+void ChooseListItem(HWND dialog, int listId, int index)
+{
+    HWND list = ::GetDlgItem(dialog, listId);
+    ::SendMessageA(list, LB_SETCURSEL, index, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    PumpMessages();
+}
+
+void ClickRadio(HWND dialog, int buttonId)
+{
+    ::SendDlgItemMessageA(dialog, buttonId, BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
 namespace {
 // The action for the next modal dialog; a test runs one modal at a time.
 std::function<void(HWND)>& PendingModalAction()

@@ -4,6 +4,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Dispatches everything queued for this thread.
 void PumpMessages();
@@ -40,6 +41,16 @@ void OpenAndCloseCombo(HWND dialog, int comboId);
 // A click on a push button.
 void ClickButton(HWND dialog, int buttonId);
 std::string ControlText(HWND dialog, int id);
+
+// Every item's text of a combo or list box; the selected item of a list box.
+using Texts = std::vector<std::string>;
+Texts ItemTexts(HWND dialog, int id);
+int ListSelection(HWND dialog, int listId);
+// What the user's click on an item of a list box sends.
+void ChooseListItem(HWND dialog, int listId, int index);
+// A click on a radio button: it checks itself, clears the others of its
+// group, and tells the dialog.
+void ClickRadio(HWND dialog, int buttonId);
 
 // Runs `action` on the next modal dialog this thread shows, from inside that
 // dialog's own message loop. The action gets the dialog's window.

@@ -1,6 +1,7 @@
 #pragma once
 // Direct access to the settings key, bypassing the code under test.
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,3 +25,10 @@ std::optional<DWORD> ReadDwordSetting(const std::string& name);
 std::optional<std::string> ReadStringSetting(const std::string& name);
 // Number of values in the settings section (0 when it does not exist).
 int CountSettings();
+
+// Tests that start and end without any settings.
+class FreshSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { DeleteCompanyKey(); }
+    void TearDown() override { DeleteCompanyKey(); }
+};
