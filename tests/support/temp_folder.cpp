@@ -3,24 +3,23 @@
 #include <windows.h>
 
 namespace {
-// Wide calls: tests also make files whose names the ANSI code page cannot spell.
-void RemoveTree(const std::wstring& folder)
+void RemoveTree(const std::string& folder)
 {
-    WIN32_FIND_DATAW entry;
-    HANDLE search = ::FindFirstFileW((folder + L"*").c_str(), &entry);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring full = folder + name;
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string full = folder + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full + L"\\");
+                RemoveTree(full + "\\");
             else
-                ::DeleteFileW(full.c_str());
-        } while (::FindNextFileW(search, &entry));
+                ::DeleteFileA(full.c_str());
+        } while (::FindNextFileA(search, &entry));
         ::FindClose(search);
     }
-    ::RemoveDirectoryW(folder.c_str());
+    ::RemoveDirectoryA(folder.c_str());
 }
 }  // namespace
 
@@ -40,7 +39,7 @@ TempFolder::~TempFolder()
     char base[MAX_PATH];
     ::GetTempPathA(MAX_PATH, base);
     ::SetCurrentDirectoryA(base);
-    RemoveTree(WidePath(m_path));
+    RemoveTree(m_path);
 }
 
 std::string TempFolder::CreateFileOfSize(const std::string& name, unsigned long long size) const
@@ -53,14 +52,6 @@ std::string TempFolder::CreateFileOfSize(const std::string& name, unsigned long 
     ::SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
     ::SetEndOfFile(file.get());
     return full;
-}
-
-std::wstring WidePath(const std::string& path)
-{
-    std::wstring wide(path.size(), L'\0');
-    wide.resize(::MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[0],
-                                      static_cast<int>(wide.size())));
-    return wide;
 }
 
 std::string CurrentDirectory()

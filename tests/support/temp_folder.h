@@ -18,8 +18,6 @@ private:
     std::string m_path;
 };
 
-// An ANSI path in UTF-16.
-std::wstring WidePath(const std::string& path);
 // The process's current directory, with a trailing backslash.
 std::string CurrentDirectory();
 bool FileExists(const std::string& path);
