@@ -97,6 +97,11 @@ void CCheckListBox::DrawItem(DRAWITEMSTRUCT* item)
         ::DrawFocusRect(dc, &text);  // focus leaving: the same XOR rectangle takes it away
 }
 
+void CCheckListBox::OnDropFiles(HDROP drop)
+{
+    ::DragFinish(drop);
+}
+
 bool CCheckListBox::OnChildNotify(UINT msg, WPARAM, LPARAM lParam, LRESULT* result)
 {
     switch (msg) {
@@ -141,6 +146,9 @@ LRESULT CALLBACK CCheckListBox::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam,
 {
     CCheckListBox* list = reinterpret_cast<CCheckListBox*>(self);
     switch (msg) {
+    case WM_DROPFILES:
+        list->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (list->OnClick(lParam)) return 0;

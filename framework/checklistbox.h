@@ -26,6 +26,10 @@ public:
 
     bool OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
+    // Files dropped onto a list that accepts them (DragAcceptFiles). The
+    // handler owns the drop and ends it with DragFinish; this one ignores it.
+    virtual void OnDropFiles(HDROP drop);
+
 protected:
     // The width, from the row's left edge, that belongs to the check box.
     int CheckAreaWidth() const;

@@ -43,6 +43,8 @@ public:
     void CheckDlgButton(int id, UINT check) const { ::CheckDlgButton(m_hWnd, id, check); }
     UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
     void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
+    // Files dragged from the shell onto the window are sent to it as WM_DROPFILES.
+    void DragAcceptFiles(BOOL accept = TRUE) const { ::DragAcceptFiles(m_hWnd, accept); }
 
     // The wrapper object of a window that was bound through SubclassWindow.
     static CWnd* FromHandlePermanent(HWND hWnd);

@@ -2,6 +2,12 @@
 // The Storage page's check-list of hard files: rows of a fixed 20 pixels that
 // keep the order they were put in.
 #include "framework/checklistbox.h"
+#include <string>
+#include <vector>
+
+// Command notification the list sends its parent when files were dropped onto
+// it; DroppedFiles() holds their paths while the parent handles it.
+constexpr UINT HFLN_DROPFILES = 41;
 
 class CHardFileListBox : public CCheckListBox {
 public:
@@ -9,6 +15,14 @@ public:
     void MeasureItem(MEASUREITEMSTRUCT* item) override;
     // All items compare equal: the list never sorts.
     int CompareItem(COMPAREITEMSTRUCT* item) override;
+
+    void OnDropFiles(HDROP drop) override;
+    // The dropped paths in the program's ANSI form, in drop order. A path with
+    // no ANSI form stands as its short (8.3) name, or is left out without one.
+    const std::vector<std::string>& DroppedFiles() const { return m_droppedFiles; }
+
+private:
+    std::vector<std::string> m_droppedFiles;
 };
 
 // The one hard-file list of the process, attached to the Storage page's list

@@ -18,6 +18,7 @@ const CommandEntry<CStorage> CStorage::kCommands[] = {
     {IDC_STORAGE_DELETE, BN_CLICKED, &CStorage::OnDelete},
     {IDC_HARDFILE_LIST, LBN_SELCHANGE, &CStorage::OnSelchangeList},
     {IDC_HARDFILE_LIST, CLBN_CHKCHANGE, &CStorage::OnChkchangeList},
+    {IDC_HARDFILE_LIST, HFLN_DROPFILES, &CStorage::OnDropFilesList},
 };
 
 const NotifyEntry<CStorage> CStorage::kNotifications[] = {
@@ -58,6 +59,7 @@ BOOL CStorage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     theHardFileList.SubclassWindow(GetDlgItem(IDC_HARDFILE_LIST));
+    theHardFileList.DragAcceptFiles();
     for (int n = 0; n < MaxHardFiles; ++n) m_strVolume[n] = ReadSettingString(setting::Volume, n);
     FillHardFileList();
     return TRUE;
@@ -211,4 +213,25 @@ void CStorage::OnSelchangeList()
     // A file that cannot be opened or measured leaves the field as it was.
     if (std::optional<uint64_t> bytes = FileLength(theHardFileList.GetText(index)))
         m_stcFileSize.SetWindowText(FileSizeText(*bytes));
+}
+
+void CStorage::OnDropFilesList()
+{
+    // Each dropped file joins the list as Add's chosen file does, in drop
+    // order; no dialog was opened, so the current directory stays. A copy:
+    // another drop may arrive while the limit message is up.
+    const std::vector<std::string> dropped = theHardFileList.DroppedFiles();
+    int last = -1;
+    for (const std::string& path : dropped) {
+        if (!FileOpensForReading(path)) continue;  // a folder, or a file that does not open
+        if (RefuseBeyondLimit()) break;  // said once; nothing is added beyond the limit
+        int before = theHardFileList.GetCount();
+        AppendCheckedEntry(path);
+        if (theHardFileList.GetCount() > before) last = before;
+    }
+    if (last < 0) return;
+    // The last one is selected with its size shown, as if the user had clicked it.
+    theHardFileList.SetCurSel(last);
+    OnSelchangeList();
+    SetModified(TRUE);
 }

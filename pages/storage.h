@@ -38,6 +38,7 @@ protected:
     void OnDeltaposSpin(NMHDR* header, LRESULT* result);
     void OnSelchangeList();
     void OnChkchangeList();
+    void OnDropFilesList();
 
 private:
     void FillHardFileList();

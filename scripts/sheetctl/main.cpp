@@ -13,11 +13,14 @@
 namespace {
 
 const char kUsage[] =
-    "usage: sheetctl wait [SECONDS]   wait until the sheet is shown (default 60)\n"
-    "       sheetctl count            print the number of pages\n"
-    "       sheetctl title N          print the tab title of page N (from 0)\n"
-    "       sheetctl select N         show page N\n"
-    "       sheetctl cancel           press Cancel and wait until the sheet is gone\n";
+    "usage: sheetctl [--desktop NAME] COMMAND\n"
+    "  --desktop NAME   look for the sheet on that Wine desktop (waiting for it too)\n"
+    "  wait [SECONDS]   wait until the sheet is shown (default 60)\n"
+    "  size             print the sheet's width and height in pixels, frame included\n"
+    "  count            print the number of pages\n"
+    "  title N          print the tab title of page N (from 0)\n"
+    "  select N         show page N\n"
+    "  cancel           press Cancel and wait until the sheet is gone\n";
 
 const DWORD kCloseMs = 10000;
 
@@ -40,21 +43,32 @@ void PrintLine(const std::wstring& text) {
 }
 
 int Run(int argc, char** argv) {
+    std::wstring desktop;
+    if (argc > 2 && std::strcmp(argv[1], "--desktop") == 0) {
+        desktop.assign(argv[2], argv[2] + std::strlen(argv[2]));
+        argc -= 2;
+        argv += 2;
+    }
     const std::string command = argc > 1 ? argv[1] : "";
     long number = 0;
     const bool hasNumber = argc == 3 && ParseCount(argv[2], number);
 
     if (command == "wait" && (argc == 2 || hasNumber)) {
-        DWORD seconds = argc == 3 ? static_cast<DWORD>(number) : 60;
-        return sheetctl::WaitForSheet(seconds * 1000) ? 0 : Fail("the sheet did not appear");
+        const DWORD limitMs = (argc == 3 ? static_cast<DWORD>(number) : 60) * 1000;
+        const DWORD start = GetTickCount();
+        if (!desktop.empty() && !sheetctl::UseDesktop(desktop.c_str(), limitMs))
+            return Fail("the desktop did not appear");
+        const DWORD spent = GetTickCount() - start;
+        return sheetctl::WaitForSheet(spent < limitMs ? limitMs - spent : 0) ? 0 : Fail("the sheet did not appear");
     }
 
-    const bool knownCommand = (argc == 2 && (command == "count" || command == "cancel")) ||
+    const bool knownCommand = (argc == 2 && (command == "count" || command == "cancel" || command == "size")) ||
                               (hasNumber && (command == "title" || command == "select"));
     if (!knownCommand) {
         std::fputs(kUsage, stderr);
         return 2;
     }
+    if (!desktop.empty() && !sheetctl::UseDesktop(desktop.c_str(), 0)) return Fail("no such desktop");
     HWND sheet = sheetctl::FindSheet();
     if (!sheet) return Fail("no sheet is shown");
 
@@ -62,6 +76,12 @@ int Run(int argc, char** argv) {
         int count = sheetctl::PageCount(sheet);
         if (count < 0) return Fail("the sheet does not answer");
         std::printf("%d\n", count);
+        return 0;
+    }
+    if (command == "size") {
+        SIZE size;
+        if (!sheetctl::SheetSize(sheet, size)) return Fail("the sheet is gone");
+        std::printf("%ld %ld\n", size.cx, size.cy);
         return 0;
     }
     if (command == "title") {

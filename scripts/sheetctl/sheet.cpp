@@ -29,6 +29,18 @@ HWND TabControl(HWND sheet) {
 
 }  // namespace
 
+bool UseDesktop(const wchar_t* name, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        // The handle stays open while the thread uses the desktop, to the end of the process.
+        HDESK desktop = OpenDesktopW(name, 0, FALSE, GENERIC_ALL);
+        if (desktop && SetThreadDesktop(desktop)) return true;
+        if (desktop) CloseDesktop(desktop);
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollMs);
+    }
+}
+
 HWND FindSheet() {
     // Property sheets are dialogs: the class keeps a same-named other window out.
     HWND sheet = FindWindowW(L"#32770", kSheetCaption);
@@ -44,6 +56,13 @@ HWND WaitForSheet(DWORD timeoutMs) {
         if (GetTickCount() - start >= timeoutMs) return nullptr;
         Sleep(kPollMs);
     }
+}
+
+bool SheetSize(HWND sheet, SIZE& size) {
+    RECT outer;
+    if (!GetWindowRect(sheet, &outer)) return false;
+    size = {outer.right - outer.left, outer.bottom - outer.top};
+    return true;
 }
 
 int PageCount(HWND sheet) {

@@ -10,10 +10,18 @@ namespace sheetctl {
 // The caption of the sheet KORVEX.EXE shows.
 extern const wchar_t kSheetCaption[];
 
+// Makes this thread see the windows of the named desktop instead of its own,
+// waiting up to `timeoutMs` for a desktop that is still being made. The tour
+// shows the program in a Wine desktop of its own.
+bool UseDesktop(const wchar_t* name, DWORD timeoutMs);
+
 // The visible top-level dialog with that caption, or null.
 HWND FindSheet();
 // Polls for the sheet until it is shown or `timeoutMs` has passed.
 HWND WaitForSheet(DWORD timeoutMs);
+
+// The sheet's outer size in pixels, caption and frame included.
+bool SheetSize(HWND sheet, SIZE& size);
 
 // Number of pages (tabs) of the sheet; -1 when it does not answer.
 int PageCount(HWND sheet);

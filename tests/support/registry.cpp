@@ -1,27 +1,12 @@
 #include "tests/support/registry.h"
 #include "framework/handles.h"
+#include <shlwapi.h>
 #include <cstring>
-
-namespace {
-// RegDeleteTree by hand: the 32-bit build targets Windows XP, which lacks it.
-bool DeleteKeyTree(HKEY parent, const std::string& name)
-{
-    unique_hkey key;
-    if (::RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.put()) == ERROR_SUCCESS) {
-        char child[256];
-        DWORD length = sizeof child;
-        while (::RegEnumKeyExA(key.get(), 0, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-            if (!DeleteKeyTree(key.get(), child)) return false;
-            length = sizeof child;
-        }
-    }
-    return ::RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
-}
-}  // namespace
 
 void DeleteCompanyKey()
 {
-    DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaran");
+    // The shell's call: RegDeleteTree is newer than Windows XP, which the 32-bit build targets.
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Tessaran");
 }
 
 bool CompanyKeyExists()
