@@ -5,7 +5,9 @@
 #include "host/directx_probe.h"
 #include "pages/advanced.h"
 #include "pages/general.h"
+#include "pages/ram.h"
 #include "pages/storage.h"
+#include "pages/video.h"
 #include "res/resource.h"
 
 // The one application object; its name comes from the executable's file name.
@@ -42,6 +44,8 @@ BOOL CPropertiesApp::InitInstance()
     // Pages in sheet order; they outlive the sheet, which is declared after them.
     CGeneral general;
     CStorage storage;
+    CRAM ram;  // reads Memory and measures the host now
+    CVideo video;
     CAdvanced advanced;
 
     CPropertySheet sheet(IDS_SHEET_CAPTION, nullptr, 0);
@@ -49,6 +53,8 @@ BOOL CPropertiesApp::InitInstance()
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
     sheet.AddPage(&general);
     sheet.AddPage(&storage);
+    sheet.AddPage(&ram);
+    sheet.AddPage(&video);
     sheet.AddPage(&advanced);
     sheet.DoModal();
 

@@ -16,7 +16,7 @@ int AvailableMemoryMB(const MemoryStatus& status);
 // Half the physical memory in whole MiB, rounded up, but never more than the
 // page accepts (MaxMemoryMB and `availableMB`): on hosts with 4 GiB or more,
 // half the memory is above MaxMemoryMB, and a user who opens the page and
-// presses OK must not meet a range message for an amount he never typed.
+// presses OK must not meet a range message for an amount they never typed.
 int RecommendedMemoryMB(const MemoryStatus& status, int availableMB);
 
 class CRAM : public CPropertyPage {
