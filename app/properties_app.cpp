@@ -8,8 +8,10 @@
 #include "pages/general.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
+#include "pages/ram.h"
 #include "pages/scsi.h"
 #include "pages/storage.h"
+#include "pages/video.h"
 #include "res/resource.h"
 
 // The one application object; its name comes from the executable's file name.
@@ -46,6 +48,8 @@ BOOL CPropertiesApp::InitInstance()
     // Pages in sheet order; they outlive the sheet, which is declared after them.
     CGeneral general;
     CStorage storage;
+    CRAM ram;  // reads Memory and measures the host now
+    CVideo video;
     CPorts ports;
     CMisc misc;
     CSCSI scsi;
@@ -57,6 +61,8 @@ BOOL CPropertiesApp::InitInstance()
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
     sheet.AddPage(&general);
     sheet.AddPage(&storage);
+    sheet.AddPage(&ram);
+    sheet.AddPage(&video);
     sheet.AddPage(&ports);
     sheet.AddPage(&misc);
     sheet.AddPage(&scsi);

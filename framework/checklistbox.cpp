@@ -141,6 +141,22 @@ bool CCheckListBox::OnClick(LPARAM point)
     return true;
 }
 
+void CCheckListBox::OnSpace() const
+{
+    int caret = static_cast<int>(SendMessage(LB_GETCARETINDEX));
+    if (caret < 0 || caret >= GetCount()) return;
+    // As a click on a box does, the row is selected before it toggles: with no
+    // row selected (after the page opened, or after an entry went), the parent
+    // would otherwise not find the row that changed.
+    if (GetCurSel() != caret) {
+        SetCurSel(caret);
+        if (::GetWindowLongA(m_hWnd, GWL_STYLE) & LBS_NOTIFY)
+            ::SendMessageA(GetParent(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(m_hWnd));
+    }
+    ToggleByUser(caret);
+}
+
 LRESULT CALLBACK CCheckListBox::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self)
 {
@@ -155,8 +171,7 @@ LRESULT CALLBACK CCheckListBox::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam,
         break;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
-            int caret = static_cast<int>(list->SendMessage(LB_GETCARETINDEX));
-            if (caret >= 0 && caret < list->GetCount()) list->ToggleByUser(caret);
+            list->OnSpace();
             return 0;
         }
         break;

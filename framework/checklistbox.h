@@ -38,6 +38,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
     bool OnClick(LPARAM point);
+    void OnSpace() const;
     void ToggleByUser(int index) const;
     void Unsubclass();
 };

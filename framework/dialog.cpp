@@ -93,6 +93,8 @@ BOOL CDialog::OnCommand(UINT, UINT) { return FALSE; }
 
 BOOL CDialog::OnNotify(NMHDR*, LRESULT*) { return FALSE; }
 
+void CDialog::OnHScroll(UINT, UINT, HWND) {}
+
 INT_PTR CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -113,6 +115,9 @@ INT_PTR CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
+    case WM_HSCROLL:
+        OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        return TRUE;
     case WM_DRAWITEM:
     case WM_MEASUREITEM:
     case WM_COMPAREITEM:

@@ -33,6 +33,8 @@ protected:
     // Control notifications; TRUE when the class's handler table answered.
     virtual BOOL OnCommand(UINT id, UINT code);
     virtual BOOL OnNotify(NMHDR* header, LRESULT* result);
+    // A horizontal scroll bar or track bar of the dialog moved.
+    virtual void OnHScroll(UINT code, UINT pos, HWND scrollBar);
     // Everything a dialog procedure receives; returns the procedure's result.
     virtual INT_PTR WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
 

@@ -73,6 +73,23 @@ bool HasDirectInput(DirectXProbeSystem& system)
     return true;
 }
 
+// The same question on Windows NT 4, where the library is freed as soon as the
+// entry point has been looked up, before a missing one is reported.
+bool HasDirectInputOnNT4(DirectXProbeSystem& system)
+{
+    bool found = false;
+    {
+        ProbeLibrary dinput(system, "DINPUT.DLL");
+        if (!dinput) {
+            Report(system, "Couldn't LoadLibrary DInput");
+            return false;
+        }
+        found = dinput.Find("DirectInputCreateA") != nullptr;
+    }
+    if (!found) Report(system, "Couldn't GetProcAddress DInputCreate");
+    return found;
+}
+
 // From the DirectDraw object to the interfaces of its primary surface. Everything
 // obtained here is released on return, before DirectMusic is tried.
 DWORD ProbeDirectDraw(DirectXProbeSystem& system, FARPROC directDrawCreate)
@@ -136,7 +153,7 @@ DWORD ProbeDirectXVersion(DirectXProbeSystem& system)
     // NT before 5 had at most DirectX 3, and its DirectDraw is not worth probing.
     if (windows.dwPlatformId == VER_PLATFORM_WIN32_NT && windows.dwMajorVersion < 5) {
         if (windows.dwMajorVersion < 4) return DirectXNone;
-        return HasDirectInput(system) ? DirectX3 : DirectX2;
+        return HasDirectInputOnNT4(system) ? DirectX3 : DirectX2;
     }
 
     ProbeLibrary ddrawLibrary(system, "DDRAW.DLL");

@@ -43,7 +43,7 @@ public:
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
 
     std::string debugText, loads;
-    int references = 0, modules = 0, referencesAtDDrawFree = 0, badArguments = 0;
+    int references = 0, modules = 0, referencesAtDDrawFree = 0, badArguments = 0, modulesAtMessage = 0;
     int comInitialisations = 0, comUninitialisations = 0, referencesAtComChanges = 0;
 
     BOOL GetVersionExA(OSVERSIONINFOA* info) override
@@ -74,7 +74,7 @@ public:
         --modules;
         if (module == DDrawModule) referencesAtDDrawFree = references;
     }
-    void OutputDebugStringA(const char* text) override { debugText += text; }
+    void OutputDebugStringA(const char* text) override { debugText += text; modulesAtMessage = modules; }
 
     HRESULT DirectDrawCreate(FARPROC, IDirectDraw** ddraw) override
     {
@@ -166,6 +166,7 @@ TEST_P(DirectXProbe, ReachesItsVersionAndLeavesNothingBehind)
     EXPECT_EQ(0, system.modules);
     EXPECT_EQ(0, system.references);
     EXPECT_EQ(0, system.referencesAtDDrawFree);
+    EXPECT_EQ(outcome.platform == NT ? 0 : system.modulesAtMessage, system.modulesAtMessage);  // NT 4 frees first
     // COM only around DirectMusic, balanced, with no DirectX object alive then.
     EXPECT_EQ(outcome.version >= 0x600 ? 1 : 0, system.comInitialisations);
     EXPECT_EQ(system.comInitialisations, system.comUninitialisations);

@@ -98,6 +98,20 @@ TEST_F(StoragePageTest, NoMoreThanTenEntriesCanBeChecked)
     EXPECT_EQ(TestApp().messageBoxes.size(), 3u);
 }
 
+TEST_F(StoragePageTest, SpaceWithNoRowSelectedCountsTheRowItToggles)
+{
+    StoreVolumes({a, b});
+    Open();  // nothing selected yet: the space bar toggles the focused first row
+    ::SendDlgItemMessageA(hwnd, IDC_HARDFILE_LIST, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(ListRows(), (Rows{"-" + a, "+" + b}));
+    EXPECT_EQ(page->m_nChecked, 1);
+    EXPECT_TRUE(sheet->IsApplyEnabled());
+    ClickButton(hwnd, IDC_STORAGE_REMOVE);  // leaves no row selected again
+    ::SendDlgItemMessageA(hwnd, IDC_HARDFILE_LIST, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(ListRows(), (Rows{"-" + b}));
+    EXPECT_EQ(page->m_nChecked, 0);
+}
+
 TEST_F(StoragePageTest, RemoveAndDeleteTakeEntriesOff)
 {
     StoreVolumes({a, b, c});

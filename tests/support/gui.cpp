@@ -2,6 +2,7 @@
 #include "framework/wnd.h"
 #include "res/resource.h"
 #include <commctrl.h>
+#include <utility>
 
 void PumpMessages()
 {
@@ -132,6 +133,8 @@ std::function<void(HWND)>& PendingModalAction()
     return action;
 }
 
+UINT_PTR g_modalTimer = 0;
+
 BOOL CALLBACK RememberEnabledDialog(HWND window, LPARAM found)
 {
     char className[16] = {};
@@ -156,6 +159,7 @@ void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR timer, DWORD)
     HWND dialog = FindModalDialog();
     if (!dialog) return;  // not up yet: try again at the next tick
     ::KillTimer(nullptr, timer);
+    g_modalTimer = 0;
     std::function<void(HWND)> action = std::move(PendingModalAction());
     PendingModalAction() = nullptr;
     if (action) action(dialog);
@@ -165,5 +169,11 @@ void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR timer, DWORD)
 void OnNextModalDialog(std::function<void(HWND dialog)> action)
 {
     PendingModalAction() = std::move(action);
-    ::SetTimer(nullptr, 0, 10, RunPendingModalAction);
+    g_modalTimer = ::SetTimer(nullptr, 0, 10, RunPendingModalAction);
+}
+
+void ForgetModalAction()
+{
+    if (g_modalTimer) ::KillTimer(nullptr, std::exchange(g_modalTimer, 0));
+    PendingModalAction() = nullptr;
 }

@@ -55,3 +55,7 @@ void ClickRadio(HWND dialog, int buttonId);
 // Runs `action` on the next modal dialog this thread shows, from inside that
 // dialog's own message loop. The action gets the dialog's window.
 void OnNextModalDialog(std::function<void(HWND dialog)> action);
+// Stops waiting for the next modal dialog. Called right after a direct
+// SendMessage, before any message is pumped, it checks that nothing opened:
+// with no modal dialog up the sheet itself would be taken for one.
+void ForgetModalAction();
