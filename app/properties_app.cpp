@@ -5,6 +5,7 @@
 #include "host/directx_probe.h"
 #include "pages/advanced.h"
 #include "pages/general.h"
+#include "pages/input.h"
 #include "pages/storage.h"
 #include "res/resource.h"
 
@@ -42,6 +43,7 @@ BOOL CPropertiesApp::InitInstance()
     // Pages in sheet order; they outlive the sheet, which is declared after them.
     CGeneral general;
     CStorage storage;
+    CInput input;
     CAdvanced advanced;
 
     CPropertySheet sheet(IDS_SHEET_CAPTION, nullptr, 0);
@@ -49,6 +51,7 @@ BOOL CPropertiesApp::InitInstance()
     sheet.m_psh.hIcon = ::LoadIconA(m_hInstance, MAKEINTRESOURCEA(IDI_KORVEX));
     sheet.AddPage(&general);
     sheet.AddPage(&storage);
+    sheet.AddPage(&input);
     sheet.AddPage(&advanced);
     sheet.DoModal();
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kPageCount = 3;  // General, Storage ... Advanced, in sheet order
+constexpr int kPageCount = 4;  // General, Storage, Input ... Advanced, in sheet order
 constexpr int kLastPage = kPageCount - 1;
 
 class RunningProgram {
