@@ -35,15 +35,12 @@ private:
 // would carry no key at all.
 void PressKey(int scanCode)
 {
-    INPUT strokes[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        strokes[i].type = INPUT_KEYBOARD;
-        strokes[i].ki.wScan = static_cast<WORD>(scanCode & 0x7F);
-        strokes[i].ki.wVk = static_cast<WORD>(::MapVirtualKeyA((scanCode & 0x80 ? 0xE000 : 0) | (scanCode & 0x7F),
-                                                                MAPVK_VSC_TO_VK_EX));
-        strokes[i].ki.dwFlags =
-            KEYEVENTF_SCANCODE | (scanCode & 0x80 ? KEYEVENTF_EXTENDEDKEY : 0) | (i ? KEYEVENTF_KEYUP : 0);
-    }
+    const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
+    const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
+    const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    INPUT strokes[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
+    strokes[0].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
+    strokes[1].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
     ::SendInput(2, strokes, sizeof strokes[0]);
 }
 
