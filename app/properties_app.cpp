@@ -6,6 +6,7 @@
 #include "pages/advanced.h"
 #include "pages/floppy.h"
 #include "pages/general.h"
+#include "pages/input.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
 #include "pages/ram.h"
@@ -50,6 +51,7 @@ BOOL CPropertiesApp::InitInstance()
     CStorage storage;
     CRAM ram;  // reads Memory and measures the host now
     CVideo video;
+    CInput input;
     CPorts ports;
     CMisc misc;
     CSCSI scsi;
@@ -63,6 +65,7 @@ BOOL CPropertiesApp::InitInstance()
     sheet.AddPage(&storage);
     sheet.AddPage(&ram);
     sheet.AddPage(&video);
+    sheet.AddPage(&input);
     sheet.AddPage(&ports);
     sheet.AddPage(&misc);
     sheet.AddPage(&scsi);

@@ -44,3 +44,25 @@ bool DispatchNotify(T* self, const NotifyEntry<T> (&table)[N], const NMHDR* head
     }
     return false;
 }
+
+// One notification from a run of controls with consecutive ids, answered by one
+// handler that is told which control sent it (MFC's ON_CONTROL_RANGE).
+template <class T>
+struct CommandRangeEntry {
+    UINT firstId;
+    UINT lastId;
+    UINT code;
+    void (T::*handler)(UINT id);
+};
+
+template <class T, size_t N>
+bool DispatchCommandRange(T* self, const CommandRangeEntry<T> (&table)[N], UINT id, UINT code)
+{
+    for (const CommandRangeEntry<T>& entry : table) {
+        if (entry.firstId <= id && id <= entry.lastId && entry.code == code) {
+            (self->*entry.handler)(id);
+            return true;
+        }
+    }
+    return false;
+}

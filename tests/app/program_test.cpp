@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kPageCount = 9;  // General, Storage, RAM, Video, Ports, Misc, SCSI, Floppy, Advanced
+constexpr int kPageCount = 10;  // General, Storage, RAM, Video, Input, Ports, Misc, SCSI, Floppy, Advanced
 constexpr int kLastPage = kPageCount - 1;
 
 class RunningProgram {

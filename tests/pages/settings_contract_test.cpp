@@ -4,6 +4,7 @@
 #include "pages/advanced.h"
 #include "pages/floppy.h"
 #include "pages/general.h"
+#include "pages/input.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
 #include "pages/ram.h"
@@ -21,7 +22,7 @@ template <class Page>
 std::unique_ptr<CPropertyPage> Make() { return std::make_unique<Page>(); }
 
 std::unique_ptr<CPropertyPage> (*const kPages[])() = {
-    &Make<CGeneral>, &Make<CStorage>, &Make<CRAM>, &Make<CVideo>, &Make<CPorts>,
+    &Make<CGeneral>, &Make<CStorage>, &Make<CRAM>, &Make<CVideo>, &Make<CInput>, &Make<CPorts>,
     &Make<CMisc>,    &Make<CSCSI>,    &Make<CFloppy>, &Make<CAdvanced>,
 };
 }  // namespace
