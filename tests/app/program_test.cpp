@@ -71,16 +71,3 @@ TEST_F(ProgramTest, OkAfterOnlyTheGeneralPageWritesNothing)
     EXPECT_TRUE(program.EndsWithin(10000));
     EXPECT_FALSE(CompanyKeyExists());
 }
-
-TEST_F(ProgramTest, OkAfterShowingTheAdvancedPageWritesItsValues)
-{
-    RunningProgram program;
-    ASSERT_NE(program.sheet(), nullptr);
-    program.ShowPage(kLastPage);
-    program.Press(PSBTN_OK);
-    EXPECT_TRUE(program.EndsWithin(10000));
-    EXPECT_EQ(ReadStringSetting("ROM_Name"), "");
-    EXPECT_EQ(ReadDwordSetting("Machine"), 0u);
-    EXPECT_EQ(ReadDwordSetting("Startup_Sound"), 0u);
-    EXPECT_EQ(CountSettings(), 3);
-}

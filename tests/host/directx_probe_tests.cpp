@@ -12,52 +12,40 @@ namespace {
 enum Step { NoFailure, VersionQuery, DDrawDll, DDrawCreateEntry, DDrawObject, DDraw2, DInputDll, DInputEntry,
             Cooperation, PrimarySurface, Surface3, Surface4, DirectMusic, DDrawCreateExEntry, DDraw7, Unknown };
 
-struct Outcome {
-    const char* name;
-    DWORD platform, major;
-    Step failing;
-    DWORD version;
-    const char* debugText;
-    const char* loads;
-};
-
-const HMODULE DDrawModule = reinterpret_cast<HMODULE>(0x1000);
-const HMODULE DInputModule = reinterpret_cast<HMODULE>(0x2000);
+const HMODULE DDrawModule = reinterpret_cast<HMODULE>(0x1000), DInputModule = reinterpret_cast<HMODULE>(0x2000);
 void SomeEntryPoint() {}
 
 // The system and, to keep the count of references in one place, every object it
-// hands out: each answers for the interfaces whose step does not fail.
+// hands out: each answers for the interfaces whose step does not fail. Arguments
+// other than the ones the probe must pass count as bad.
 class FakeSystem final : public DirectXProbeSystem, public IUnknown {
 public:
-    explicit FakeSystem(const Outcome& outcome) : m_outcome(outcome) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
-    {
-        const Step step = IsEqualIID(iid, IID_IDirectDraw2)         ? DDraw2
-                          : IsEqualIID(iid, IID_IDirectDrawSurface3) ? Surface3
-                          : IsEqualIID(iid, IID_IDirectDrawSurface4) ? Surface4
-                                                                     : Unknown;
-        return Create(step, object);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    FakeSystem(DWORD platform, DWORD major, Step failing) : m_platform(platform), m_major(major), m_failing(failing) {}
 
     std::string debugText, loads;
     int references = 0, modules = 0, referencesAtDDrawFree = 0, badArguments = 0, modulesAtMessage = 0;
     int comInitialisations = 0, comUninitialisations = 0, referencesAtComChanges = 0;
 
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        return Create(IsEqualIID(iid, IID_IDirectDraw2) ? DDraw2 : IsEqualIID(iid, IID_IDirectDrawSurface3) ? Surface3
+                      : IsEqualIID(iid, IID_IDirectDrawSurface4) ? Surface4 : Unknown, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+
     BOOL GetVersionExA(OSVERSIONINFOA* info) override
     {
         badArguments += info->dwOSVersionInfoSize != sizeof *info;
-        info->dwPlatformId = m_outcome.platform;
-        info->dwMajorVersion = m_outcome.major;
-        return !Fails(VersionQuery);
+        info->dwPlatformId = m_platform;
+        info->dwMajorVersion = m_major;
+        return m_failing != VersionQuery;
     }
     HMODULE LoadLibraryA(const char* name) override
     {
         loads += std::string(loads.empty() ? "" : " ") + name;
         const bool ddraw = std::string(name) == "DDRAW.DLL";
-        if (Fails(ddraw ? DDrawDll : DInputDll)) return nullptr;
+        if (m_failing == (ddraw ? DDrawDll : DInputDll)) return nullptr;
         ++modules;
         return ddraw ? DDrawModule : DInputModule;
     }
@@ -65,9 +53,9 @@ public:
     {
         const std::string entry = name;
         const Step step = module == DInputModule ? (entry == "DirectInputCreateA" ? DInputEntry : Unknown)
-                        : entry == "DirectDrawCreate" ? DDrawCreateEntry
-                        : entry == "DirectDrawCreateEx" ? DDrawCreateExEntry : Unknown;
-        return step == Unknown || Fails(step) ? nullptr : reinterpret_cast<FARPROC>(&SomeEntryPoint);
+                        : entry == "DirectDrawCreate" ? DDrawCreateEntry : entry == "DirectDrawCreateEx" ? DDrawCreateExEntry
+                        : Unknown;
+        return step == Unknown || step == m_failing ? nullptr : reinterpret_cast<FARPROC>(&SomeEntryPoint);
     }
     void FreeLibrary(HMODULE module) override
     {
@@ -75,25 +63,18 @@ public:
         if (module == DDrawModule) referencesAtDDrawFree = references;
     }
     void OutputDebugStringA(const char* text) override { debugText += text; modulesAtMessage = modules; }
-
-    HRESULT DirectDrawCreate(FARPROC, IDirectDraw** ddraw) override
-    {
-        return Create(DDrawObject, reinterpret_cast<void**>(ddraw));
-    }
-    HRESULT DirectDrawCreateEx(FARPROC, IDirectDraw7** ddraw) override
-    {
-        return Create(DDraw7, reinterpret_cast<void**>(ddraw));
-    }
+    HRESULT DirectDrawCreate(FARPROC, IDirectDraw** ddraw) override { return Create(DDrawObject, ddraw); }
+    HRESULT DirectDrawCreateEx(FARPROC, IDirectDraw7** ddraw) override { return Create(DDraw7, ddraw); }
     HRESULT SetCooperativeLevel(IDirectDraw*, HWND window, DWORD flags) override
     {
         badArguments += window || flags != DDSCL_NORMAL;
-        return Fails(Cooperation) ? DDERR_INVALIDPARAMS : S_OK;
+        return m_failing == Cooperation ? DDERR_INVALIDPARAMS : S_OK;
     }
     HRESULT CreateSurface(IDirectDraw*, DDSURFACEDESC* desc, IDirectDrawSurface** surface) override
     {
         badArguments += desc->dwSize != sizeof *desc || desc->dwFlags != DDSD_CAPS ||
                         desc->ddsCaps.dwCaps != DDSCAPS_PRIMARYSURFACE || desc->dwWidth || desc->dwHeight;
-        return Create(PrimarySurface, reinterpret_cast<void**>(surface));
+        return Create(PrimarySurface, surface);
     }
     HRESULT CoInitialize() override
     {
@@ -114,66 +95,56 @@ public:
     }
 
 private:
-    bool Fails(Step step) const { return m_outcome.failing == step; }
-    HRESULT Create(Step step, void** object)
+    template <class Interface>
+    HRESULT Create(Step step, Interface** object)
     {
-        *object = nullptr;
-        if (step == Unknown || Fails(step)) return E_NOINTERFACE;
-        AddRef();
-        *object = static_cast<IUnknown*>(this);
-        return S_OK;
+        const bool fails = step == Unknown || step == m_failing;
+        *object = fails ? nullptr : reinterpret_cast<Interface*>(static_cast<IUnknown*>(this));
+        return fails ? E_NOINTERFACE : (AddRef(), S_OK);
     }
 
-    const Outcome m_outcome;
+    const DWORD m_platform, m_major;
+    const Step m_failing;
 };
 
-const DWORD NT = VER_PLATFORM_WIN32_NT, Win9x = VER_PLATFORM_WIN32_WINDOWS;
-const char* const Both = "DDRAW.DLL DINPUT.DLL";
-
-const Outcome outcomes[] = {
-    {"VersionUnknown", NT, 5, VersionQuery, 0, "", ""},
-    {"NT3", NT, 3, NoFailure, 0, "", ""},
-    {"NT4WithDirectInput", NT, 4, NoFailure, 0x300, "", "DINPUT.DLL"},
-    {"NT4WithoutDInputDll", NT, 4, DInputDll, 0x200, "Couldn't LoadLibrary DInput\r\n", "DINPUT.DLL"},
-    {"NT4WithoutDirectInputCreate", NT, 4, DInputEntry, 0x200, "Couldn't GetProcAddress DInputCreate\r\n", "DINPUT.DLL"},
-    {"NoDDrawDll", Win9x, 4, DDrawDll, 0, "", "DDRAW.DLL"},
-    {"NoDirectDrawCreate", Win9x, 4, DDrawCreateEntry, 0, "Couldn't LoadLibrary DDraw\r\n", "DDRAW.DLL"},
-    {"CreationFails", Win9x, 4, DDrawObject, 0, "Couldn't create DDraw\r\n", "DDRAW.DLL"},
-    {"NoDirectDraw2", Win9x, 4, DDraw2, 0x100, "Couldn't QI DDraw2\r\n", "DDRAW.DLL"},
-    {"NoDInputDll", Win9x, 4, DInputDll, 0x200, "Couldn't LoadLibrary DInput\r\n", Both},
-    {"CooperativeLevelFails", Win9x, 4, Cooperation, 0, "Couldn't Set coop level\r\n", Both},
-    {"PrimarySurfaceFails", Win9x, 4, PrimarySurface, 0, "Couldn't CreateSurface\r\n", Both},
-    {"NoSurface3", Win9x, 4, Surface3, 0x300, "", Both},
-    {"NoSurface4", Win9x, 4, Surface4, 0x500, "", Both},
-    {"NoDirectMusic", Win9x, 4, DirectMusic, 0x600, "Couldn't create CLSID_DirectMusic\r\n", Both},
-    {"NoDirectDrawCreateEx", Win9x, 4, DDrawCreateExEntry, 0x601, "", Both},
-    {"DirectDraw7Fails", Win9x, 4, DDraw7, 0x601, "", Both},
-    {"DirectDraw7OnWindows98", Win9x, 4, NoFailure, 0x700, "", Both},
-    {"DirectDraw7OnWindows2000", NT, 5, NoFailure, 0x700, "", Both},
-};
-
-class DirectXProbe : public ::testing::TestWithParam<Outcome> {};
-
-TEST_P(DirectXProbe, ReachesItsVersionAndLeavesNothingBehind)
+TEST(DirectXProbe, ReachesItsVersionAndLeavesNothingBehind)
 {
-    const Outcome& outcome = GetParam();
-    FakeSystem system(outcome);
-
-    EXPECT_EQ(outcome.version, ProbeDirectXVersion(system));
-    EXPECT_EQ(outcome.debugText, system.debugText);
-    EXPECT_EQ(outcome.loads, system.loads);
-    EXPECT_EQ(0, system.badArguments);
-    EXPECT_EQ(0, system.modules);
-    EXPECT_EQ(0, system.references);
-    EXPECT_EQ(0, system.referencesAtDDrawFree);
-    EXPECT_EQ(outcome.platform == NT ? 0 : system.modulesAtMessage, system.modulesAtMessage);  // NT 4 frees first
-    // COM only around DirectMusic, balanced, with no DirectX object alive then.
-    EXPECT_EQ(outcome.version >= 0x600 ? 1 : 0, system.comInitialisations);
-    EXPECT_EQ(system.comInitialisations, system.comUninitialisations);
-    EXPECT_EQ(0, system.referencesAtComChanges);
+    const DWORD NT = VER_PLATFORM_WIN32_NT, Win9x = VER_PLATFORM_WIN32_WINDOWS;
+    const std::string both = "DDRAW.DLL DINPUT.DLL";
+    const struct { DWORD platform, major; Step failing; DWORD version; std::string debugText, loads; } rows[] = {
+        {NT, 5, VersionQuery, 0, "", ""},
+        {NT, 3, NoFailure, 0, "", ""},
+        {NT, 4, NoFailure, 0x300, "", "DINPUT.DLL"},
+        {NT, 4, DInputDll, 0x200, "Couldn't LoadLibrary DInput\r\n", "DINPUT.DLL"},
+        {NT, 4, DInputEntry, 0x200, "Couldn't GetProcAddress DInputCreate\r\n", "DINPUT.DLL"},
+        {Win9x, 4, DDrawDll, 0, "", "DDRAW.DLL"},
+        {Win9x, 4, DDrawCreateEntry, 0, "Couldn't LoadLibrary DDraw\r\n", "DDRAW.DLL"},
+        {Win9x, 4, DDrawObject, 0, "Couldn't create DDraw\r\n", "DDRAW.DLL"},
+        {Win9x, 4, DDraw2, 0x100, "Couldn't QI DDraw2\r\n", "DDRAW.DLL"},
+        {Win9x, 4, DInputDll, 0x200, "Couldn't LoadLibrary DInput\r\n", both},
+        {Win9x, 4, Cooperation, 0, "Couldn't Set coop level\r\n", both},
+        {Win9x, 4, PrimarySurface, 0, "Couldn't CreateSurface\r\n", both},
+        {Win9x, 4, Surface3, 0x300, "", both},
+        {Win9x, 4, Surface4, 0x500, "", both},
+        {Win9x, 4, DirectMusic, 0x600, "Couldn't create CLSID_DirectMusic\r\n", both},
+        {Win9x, 4, DDrawCreateExEntry, 0x601, "", both},
+        {Win9x, 4, DDraw7, 0x601, "", both},
+        {Win9x, 4, NoFailure, 0x700, "", both},
+        {NT, 5, NoFailure, 0x700, "", both},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.platform << " " << r.major << " failing at step " << r.failing);
+        FakeSystem system(r.platform, r.major, r.failing);
+        EXPECT_EQ(ProbeDirectXVersion(system), r.version);
+        EXPECT_EQ(system.debugText, r.debugText);
+        EXPECT_EQ(system.loads, r.loads);
+        EXPECT_EQ(system.badArguments + system.modules + system.references + system.referencesAtDDrawFree, 0);
+        EXPECT_EQ(system.modulesAtMessage, r.platform == NT ? 0 : system.modulesAtMessage);  // NT 4 frees first
+        // COM only around DirectMusic, balanced, with no DirectX object alive then.
+        EXPECT_EQ(system.comInitialisations, r.version >= 0x600 ? 1 : 0);
+        EXPECT_EQ(system.comUninitialisations, system.comInitialisations);
+        EXPECT_EQ(system.referencesAtComChanges, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Outcomes, DirectXProbe, ::testing::ValuesIn(outcomes),
-                         [](const ::testing::TestParamInfo<Outcome>& info) { return std::string(info.param.name); });
 
 }  // namespace

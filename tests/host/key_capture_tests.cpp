@@ -61,21 +61,14 @@ public:
     {
         return Answer(AtDevice, guid.Data1, reinterpret_cast<void**>(device), static_cast<IDirectInputDeviceA*>(this));
     }
-    HRESULT STDMETHODCALLTYPE SetDataFormat(const DIDATAFORMAT* format) override
-    {
-        return Answer(AtFormat, format == &c_dfDIKeyboard);
-    }
+    HRESULT STDMETHODCALLTYPE SetDataFormat(const DIDATAFORMAT* format) override { return Answer(AtFormat, format == &c_dfDIKeyboard); }
     HRESULT STDMETHODCALLTYPE SetCooperativeLevel(HWND, DWORD flags) override { return Answer(AtLevel, flags); }
     HRESULT STDMETHODCALLTYPE SetProperty(REFGUID property, const DIPROPHEADER* header) override
     {
         return Answer(AtBuffer, &property == &DIPROP_BUFFERSIZE ? reinterpret_cast<const DIPROPDWORD*>(header)->dwData : 0);
     }
     HRESULT STDMETHODCALLTYPE Acquire() override { return Answer(AtAcquire); }
-    HRESULT STDMETHODCALLTYPE Unacquire() override
-    {
-        calls += " unacquire";
-        return DI_OK;
-    }
+    HRESULT STDMETHODCALLTYPE Unacquire() override { return calls += " unacquire", DI_OK; }
     HRESULT STDMETHODCALLTYPE GetDeviceData(DWORD, DIDEVICEOBJECTDATA* records, DWORD* count, DWORD) override
     {
         if (m_polls.empty()) ::PostThreadMessageA(::GetCurrentThreadId(), 0, 0, 0);

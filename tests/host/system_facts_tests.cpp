@@ -11,52 +11,33 @@ namespace {
 
 TEST(SystemFacts, ProcessorClassComesFromTheFamilyFieldOrTheWholeValue)
 {
-    const struct { DWORD value; const char* name; } cases[] = {
+    const struct { DWORD value; const char* name; } rows[] = {
         {3, "80386"}, {4, "80486"}, {0x0480, "80486"}, {0x0543, "Pentium ('586)"},
         {0x0633, "Pentium II ('686)"}, {0x0F29, "Unknown"}, {0x00A20F10, "Unknown"}, {0, "Unknown"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.name, ProcessorClassName(ProcessorClassFromSignature(c.value))) << std::hex << c.value;
-
+    for (const auto& r : rows) EXPECT_EQ(ProcessorClassName(ProcessorClassFromSignature(r.value)), r.name) << r.value;
     unsigned eax = 0, ebx, ecx, edx;
     ASSERT_TRUE(__get_cpuid(1, &eax, &ebx, &ecx, &edx));
-    EXPECT_EQ(eax, DetectProcessorClass());  // every x86-64 processor has CPUID
+    EXPECT_EQ(DetectProcessorClass(), eax);  // every x86-64 processor has CPUID
 }
 
-TEST(SystemFacts, MemoryTextRoundsAvailableDownAndShowsTotalPlusOne)
+TEST(SystemFacts, TextsForMemoryWindowsDirectXAndAspi)
 {
     const ULONGLONG MiB = 1 << 20;
-    EXPECT_EQ("23 / 64 MB", MemoryText(24 * MiB - 1, 63 * MiB + MiB / 2));
-    EXPECT_EQ("6000 / 8192 MB", MemoryText(6000 * MiB, 8191 * MiB));  // beyond 4 GiB
-}
-
-TEST(SystemFacts, WindowsVersionTextForEachPlatform)
-{
-    const struct { DWORD platform, major, minor; const char* text; } cases[] = {
-        {VER_PLATFORM_WIN32s, 3, 11, "Win32s"},
-        {VER_PLATFORM_WIN32_WINDOWS, 4, 0, "Windows 95"},
-        {VER_PLATFORM_WIN32_WINDOWS, 4, 10, "Windows 98 (or newer)"},
-        {VER_PLATFORM_WIN32_WINDOWS, 4, 90, "Windows 98 (or newer)"},
-        {VER_PLATFORM_WIN32_WINDOWS, 5, 0, "Windows 98 (or newer)"},
-        {VER_PLATFORM_WIN32_NT, 3, 51, "Windows NT 3.51"},
-        {VER_PLATFORM_WIN32_NT, 4, 0, "Windows NT 4.0"},
-        {VER_PLATFORM_WIN32_NT, 5, 0, "Windows 2000 Professional"},
-        {VER_PLATFORM_WIN32_NT, 10, 0, "Windows 2000 Professional"},
+    EXPECT_EQ(MemoryText(24 * MiB - 1, 63 * MiB + MiB / 2), "23 / 64 MB");  // available down, total plus one
+    EXPECT_EQ(MemoryText(6000 * MiB, 8191 * MiB), "6000 / 8192 MB");        // beyond 4 GiB
+    const DWORD Win9x = VER_PLATFORM_WIN32_WINDOWS, NT = VER_PLATFORM_WIN32_NT;
+    const struct { DWORD platform, major, minor; const char* text; } windows[] = {
+        {VER_PLATFORM_WIN32s, 3, 11, "Win32s"}, {Win9x, 4, 0, "Windows 95"}, {Win9x, 4, 10, "Windows 98 (or newer)"},
+        {Win9x, 4, 90, "Windows 98 (or newer)"}, {Win9x, 5, 0, "Windows 98 (or newer)"}, {NT, 3, 51, "Windows NT 3.51"},
+        {NT, 4, 0, "Windows NT 4.0"}, {NT, 5, 0, "Windows 2000 Professional"}, {NT, 10, 0, "Windows 2000 Professional"},
         {3, 4, 0, ""}};
-    for (const auto& c : cases) {
-        OSVERSIONINFOA version = {sizeof version, c.major, c.minor, 0, c.platform};
-        EXPECT_EQ(c.text, WindowsVersionText(version)) << c.platform << " " << c.major << "." << c.minor;
+    for (const auto& r : windows) {
+        OSVERSIONINFOA version = {sizeof version, r.major, r.minor, 0, r.platform};
+        EXPECT_EQ(WindowsVersionText(version), r.text) << r.platform << " " << r.major << "." << r.minor;
     }
-}
-
-TEST(SystemFacts, DirectXAndAspiTexts)
-{
-    EXPECT_EQ("Not present", DirectXVersionText(0));
-    EXPECT_EQ("3", DirectXVersionText(0x300));
-    EXPECT_EQ("5+", DirectXVersionText(0x500));
-    EXPECT_EQ("6+", DirectXVersionText(0x601));
-    EXPECT_EQ("Present", AspiSupportText(0x0100));  // usable even without adapters
-    EXPECT_EQ("Not present", AspiSupportText(0xE800));
-    EXPECT_EQ("Not present", AspiSupportText(0x0001));
+    const std::pair<DWORD, const char*> directX[] = {{0x300, "3"}, {0x500, "5+"}, {0x601, "6+"}};  // none: on General
+    for (auto [version, text] : directX) EXPECT_EQ(DirectXVersionText(version), text);
+    EXPECT_EQ(AspiSupportText(0x0001), "Not present");  // only status 1 is usable: on the General page
 }
 
 DWORD offeredSize;
@@ -70,8 +51,8 @@ BOOL WINAPI NameTooLong(LPSTR, LPDWORD) { return FALSE; }
 
 TEST(SystemFacts, UserNameQuery)
 {
-    EXPECT_EQ("long.user", QueryUserName(NameFits).value_or("(none)"));
-    EXPECT_EQ(260u, offeredSize);
+    EXPECT_EQ(QueryUserName(NameFits).value_or("(none)"), "long.user");
+    EXPECT_EQ(offeredSize, 260u);
     EXPECT_FALSE(QueryUserName(NameTooLong));
 }
 

@@ -2,58 +2,39 @@
 #include "pages/floppy.h"
 #include "res/dlg_floppy.h"
 #include "tests/support/gui.h"
-#include "tests/support/registry.h"
 
-using FloppyPageTest = FreshSettingsTest;
+using FloppyPageTest = DialogTest;
 
 TEST_F(FloppyPageTest, FieldsOutOfRangeShowItemZeroAndStayUntilTheirComboIsUsed)
 {
-    const struct { DWORD stored; const char *device, *options; int combo, item; DWORD written; } rows[] = {
-        {513, "A:", "No auto-detect", IDC_FLOPPY_OPTIONS, 9, 801},  // bit 9 kept
-        {31, "None", "No auto-detect", IDC_FLOPPY_OPTIONS, 1, 63},
-        {15 << 5 | 2, "B:", "No auto-detect", IDC_FLOPPY_DEVICE, 26, 15 << 5 | 26},
-        {26 | 9 << 5, "Z:", "9 sec. auto-detect", IDC_FLOPPY_DEVICE, 0, 9 << 5},
-        {0xFFFFFFFF, "None", "No auto-detect", IDC_FLOPPY_OPTIONS, 0, 0xFFFFFE1F},
+    const int device = IDC_FLOPPY_DEVICE, options = IDC_FLOPPY_OPTIONS, closeOnly = -1;
+    const struct { DWORD stored0, stored1; int drive; const char* shown; int combo, item; DWORD written0, written1; } rows[] = {
+        {513, 0, 0, "A:|No auto-detect", options, 9, 801, 0},  // bit 9 kept; Floppy1 absent, written as 0
+        {31 | 10 << 5, 0, 0, "None|No auto-detect", options, 1, 63, 0},
+        {0, 15 << 5 | 2, 1, "B:|No auto-detect", device, 26, 0, 15 << 5 | 26},
+        {26 | 9 << 5, 0, 0, "Z:|9 sec. auto-detect", device, 0, 9 << 5, 0},
+        {0xFFFFFFFF, 0, 0, "None|No auto-detect", options, 0, 0xFFFFFE1F, 0},
+        {0, 3 << 5 | 2, 1, "B:|3 sec. auto-detect", options, closeOnly, 0, 98},  // closing the list marks the page
     };
     for (const auto& r : rows) {
-        SCOPED_TRACE(r.stored);
-        WriteDwordSetting("Floppy0", r.stored);
+        SCOPED_TRACE(testing::Message() << r.stored0 << " " << r.stored1);
+        DeleteCompanyKey();
+        WriteDwordSetting("Floppy0", r.stored0);
+        if (r.stored1) WriteDwordSetting("Floppy1", r.stored1);
         CFloppy page;
         SheetHarness sheet({&page});
-        EXPECT_EQ(ControlText(page.m_hWnd, IDC_FLOPPY_DEVICE), r.device);
-        EXPECT_EQ(ControlText(page.m_hWnd, IDC_FLOPPY_OPTIONS), r.options);
-        ChooseComboItem(page.m_hWnd, r.combo, r.item);
+        if (r.drive) ClickRadio(page.m_hWnd, IDC_FLOPPY_INTERNAL1);
+        EXPECT_FALSE(sheet.IsApplyEnabled());  // a drive's radio button shows it and changes nothing
+        EXPECT_EQ(ControlText(page.m_hWnd, device) + "|" + ControlText(page.m_hWnd, options), r.shown);
+        if (r.item == closeOnly)
+            OpenAndCloseCombo(page.m_hWnd, r.combo);
+        else
+            ChooseComboItem(page.m_hWnd, r.combo, r.item);
+        EXPECT_TRUE(sheet.IsApplyEnabled());
+        if (r.drive) ClickRadio(page.m_hWnd, IDC_FLOPPY_INTERNAL0);  // back to drive 0, whose device is None
+        EXPECT_TRUE(!r.drive || ControlText(page.m_hWnd, device) == "None");
         sheet.PressOK();
-        EXPECT_EQ(ReadDwordSetting("Floppy0"), r.written);
-        EXPECT_EQ(ReadDwordSetting("Floppy1"), 0u);
+        EXPECT_EQ(ReadDwordSetting("Floppy0"), r.written0);
+        EXPECT_EQ(ReadDwordSetting("Floppy1"), r.written1);
     }
-}
-
-TEST_F(FloppyPageTest, RadiosSwitchDrivesWithoutMarkingThePageAndCombosMarkIt)
-{
-    CFloppy page;
-    SheetHarness sheet({&page});
-    HWND hwnd = page.m_hWnd;
-    Texts devices = ItemTexts(hwnd, IDC_FLOPPY_DEVICE);
-    EXPECT_TRUE(devices.size() == 27 && devices[0] == "None" && devices[1] == "A:" && devices[26] == "Z:");
-    EXPECT_EQ(ItemTexts(hwnd, IDC_FLOPPY_OPTIONS).size(), 10u);
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_FLOPPY_FILE)));
-
-    ClickRadio(hwnd, IDC_FLOPPY_INTERNAL1);
-    EXPECT_FALSE(sheet.IsApplyEnabled());
-    ChooseComboItem(hwnd, IDC_FLOPPY_DEVICE, 2);
-    ChooseComboItem(hwnd, IDC_FLOPPY_OPTIONS, 3);
-    ClickRadio(hwnd, IDC_FLOPPY_INTERNAL0);
-    EXPECT_EQ(ControlText(hwnd, IDC_FLOPPY_DEVICE), "None");
-    ClickRadio(hwnd, IDC_FLOPPY_INTERNAL1);
-    EXPECT_EQ(ControlText(hwnd, IDC_FLOPPY_OPTIONS), "3 sec. auto-detect");  // item 3
-    sheet.PressApply();
-    EXPECT_EQ(ReadDwordSetting("Floppy0"), 0u);
-    EXPECT_EQ(ReadDwordSetting("Floppy1"), 98u);
-
-    ClickRadio(hwnd, IDC_FLOPPY_INTERNAL0);
-    EXPECT_FALSE(sheet.IsApplyEnabled());
-    OpenAndCloseCombo(hwnd, IDC_FLOPPY_OPTIONS);
-    EXPECT_TRUE(sheet.IsApplyEnabled());
-    EXPECT_EQ(ControlText(hwnd, IDC_FLOPPY_FILE_TEXT), "");
 }

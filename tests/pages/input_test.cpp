@@ -4,30 +4,21 @@
 #include "pages/input.h"
 #include "res/dlg_input.h"
 #include "tests/support/gui.h"
-#include "tests/support/registry.h"
 #include "tests/support/test_resources.h"
-#include <gtest/gtest.h>
 #include <atomic>
 #include <memory>
 #include <thread>
 
 namespace {
-
-const int kCombos[] = {IDC_KEY_LAYOUT, IDC_CMD_KEY, IDC_MOUSE_LEFT, IDC_MOUSE_MID, IDC_MOUSE_RIGHT};
-constexpr int kAbsent = -1;
 // How the user ends a capture other than with a key; or, added to a key, the
 // other joystick button he clicks first.
 enum { kCancel = -1, kClose = -2, kHide = -3, kStaleEndSignal = -4, kAfterButton3 = 0x100 };
 
 // Two loops that keep both cores of the machine busy while they live.
-class BusyCores {
-public:
-    BusyCores() { for (std::thread& loop : m_loops) loop = std::thread([this] { while (!m_stop) {} }); }
-    ~BusyCores() { m_stop = true; for (std::thread& loop : m_loops) loop.join(); }
-
-private:
-    std::atomic<bool> m_stop{false};
-    std::thread m_loops[2];
+struct BusyCores {
+    std::atomic<bool> stop{false};
+    std::thread loops[2] = {std::thread([this] { while (!stop) {} }), std::thread([this] { while (!stop) {} })};
+    ~BusyCores() { stop = true; for (std::thread& loop : loops) loop.join(); }
 };
 
 // A key pressed and released, by scan code. Windows derives the virtual key from
@@ -44,10 +35,9 @@ void PressKey(int scanCode)
     ::SendInput(2, strokes, sizeof strokes[0]);
 }
 
-int g_answer;           // a scan code or one of the endings above
+int g_answer, g_dialogs, g_menusOpened;  // the answer is a scan code or one of the endings above
 HWND g_page;
-std::thread g_typist;   // the keyboard: the capture goes on polling while it types
-int g_dialogs = 0, g_menusOpened = 0;
+std::thread g_typist;  // the keyboard: the capture goes on polling while it types
 
 // Runs every 10 ms while a joystick button is handled: closes (and counts) any
 // menu a stray Alt opened, which would hold the thread in its loop, and answers
@@ -72,18 +62,15 @@ void CALLBACK AnswerCapture(HWND, UINT, UINT_PTR, DWORD)
     if (g_answer >= 0) g_typist = std::thread(PressKey, g_answer & 0xFF);
 }
 
-class InputPageTest : public ::testing::Test {
+class InputPageTest : public DialogTest {
 protected:
-    void SetUp() override { DeleteCompanyKey(); }
-    void TearDown() override { DeleteCompanyKey(); }
-
     // Shown after another page, as in the product: the sheet enables Apply only
     // once it has made its first page.
     void Open()
     {
         sheet.reset();
-        page = std::make_unique<CInput>();
-        sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{&first, page.get()});
+        page.reset(new CInput);
+        sheet.reset(new SheetHarness({&first, page.get()}));
         sheet->ShowPage(1);
         hwnd = page->m_hWnd;
     }
@@ -113,32 +100,31 @@ protected:
     std::unique_ptr<SheetHarness> sheet;
     HWND hwnd = nullptr;
 };
-
 }  // namespace
 
 TEST_F(InputPageTest, PackedValuesAreShownAsItemsAndWrittenBack)
 {
-    static const int isoRightCtrlMidAndRightWithCtrl[] = {1, 4, 0, 1, 1};
-    const struct { int keyFlags, mouseFlags; const int* choose; const char* shown[5]; DWORD key, mouse; } rows[] = {
-        {kAbsent, kAbsent, nullptr, {"USA", "Win Keys", "Click", "Click", "Click"}, 0, 0},
-        {273, 2, nullptr, {"ISO", "Left Alt", "Click", "Click", "Click"}, 17, 0},
-        {0x45, 0x1F1, nullptr, {"USA", "Right Ctrl", "Click+Ctrl", "Click", "Click+Ctrl"}, 64, 257},
-        {kAbsent, kAbsent, isoRightCtrlMidAndRightWithCtrl, {"USA", "Win Keys", "Click", "Click", "Click"}, 65, 272},
+    const int combos[] = {IDC_KEY_LAYOUT, IDC_CMD_KEY, IDC_MOUSE_LEFT, IDC_MOUSE_MID, IDC_MOUSE_RIGHT};
+    const struct { int keyFlags, mouseFlags; std::vector<int> choose; Texts shown; DWORD key, mouse; } rows[] = {
+        {-1, -1, {}, {"USA", "Win Keys", "Click", "Click", "Click"}, 0, 0},  // -1: not stored
+        {273, 2, {}, {"ISO", "Left Alt", "Click", "Click", "Click"}, 17, 0},
+        {0x45, 0x1F1, {}, {"USA", "Right Ctrl", "Click+Ctrl", "Click", "Click+Ctrl"}, 64, 257},
+        {-1, -1, {1, 4, 0, 1, 1}, {"USA", "Win Keys", "Click", "Click", "Click"}, 65, 272},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.keyFlags << " " << r.mouseFlags);
         DeleteCompanyKey();
-        if (r.keyFlags != kAbsent) WriteDwordSetting("Key_Flags", r.keyFlags);
-        if (r.mouseFlags != kAbsent) WriteDwordSetting("Mouse_Flags", r.mouseFlags);
+        if (r.keyFlags != -1) WriteDwordSetting("Key_Flags", r.keyFlags);
+        if (r.mouseFlags != -1) WriteDwordSetting("Mouse_Flags", r.mouseFlags);
         Open();
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(ControlText(hwnd, kCombos[i]), r.shown[i]);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(ControlText(hwnd, combos[i]), r.shown[i]);
         EXPECT_TRUE(sheet->IsApplyEnabled());  // merely showing the page offers Apply
-        for (int i = 0; r.choose && i < 5; ++i) ChooseComboItem(hwnd, kCombos[i], r.choose[i]);
+        for (size_t i = 0; i < r.choose.size(); ++i) ChooseComboItem(hwnd, combos[i], r.choose[i]);
         sheet->PressApply();
         EXPECT_EQ(ReadDwordSetting("Key_Flags"), r.key);
         EXPECT_EQ(ReadDwordSetting("Mouse_Flags"), r.mouse);
     }
-    for (int combo : kCombos) {  // closing a list marks the page even without a change
+    for (int combo : combos) {  // closing a list marks the page even without a change
         sheet->PressApply();
         OpenAndCloseCombo(hwnd, combo);
         EXPECT_TRUE(sheet->IsApplyEnabled()) << combo;
@@ -153,28 +139,28 @@ TEST_F(InputPageTest, JoystickButtonsCaptureRealKeysThatNeverActOnTheSheet)
     for (int id : {IDC_JOY_UP_LEFT, IDC_JOY_UP_RIGHT, IDC_JOY_DOWN_LEFT, IDC_JOY_DOWN_RIGHT, IDC_USE_DIAGONALS})
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hwnd, id))) << id;
     const HWND focus = ::GetFocus();
-    const struct { int button, answer, key; const char* shown; } rows[] = {
-        {IDC_JOY_UP, 0x1E, 0x1E, "A"},
-        {IDC_JOY_LEFT, 0x2A, 0x2A, "LShift"},      // a modifier alone
-        {IDC_JOY_RIGHT, 0xCB, 0xCB, "Left"},       // an extended key
-        {IDC_JOY_BUTTON1, 0xB8, 0xB8, "RAlt"},
-        {IDC_JOY_DOWN, 0x01, 0x01, "Esc"},         // cancels neither the capture nor the sheet
-        {IDC_JOY_DOWN, 0x1C, 0x1C, "Return"},      // does not press OK
-        {IDC_JOY_DOWN, 0x38, 0x38, "LAlt"},        // opens no menu
-        {IDC_JOY_DOWN, 0x0F, 0x0F, "Tab"},         // moves no focus
-        {IDC_JOY_BUTTON4, 0x39, 0x39, "Space"},    // presses no button
-        {IDC_JOY_UP, kCancel, -1, "A"},            // an ended capture leaves the name
-        {IDC_JOY_UP, kClose, -1, "A"},
-        {IDC_JOY_UP, kHide, -1, "A"},
-        {IDC_JOY_UP, kStaleEndSignal, -1, "A"},
-        {IDC_JOY_BUTTON1, 0x30 + kAfterButton3, 0x30, "B"},  // button 3 meanwhile starts nothing
+    const struct { int button, answer; const char* shown; } rows[] = {
+        {IDC_JOY_UP, 0x1E, "A"},
+        {IDC_JOY_LEFT, 0x2A, "LShift"},     // a modifier alone
+        {IDC_JOY_RIGHT, 0xCB, "Left"},      // an extended key
+        {IDC_JOY_BUTTON1, 0xB8, "RAlt"},
+        {IDC_JOY_DOWN, 0x01, "Esc"},        // cancels neither the capture nor the sheet
+        {IDC_JOY_DOWN, 0x1C, "Return"},     // does not press OK
+        {IDC_JOY_DOWN, 0x38, "LAlt"},       // opens no menu
+        {IDC_JOY_DOWN, 0x0F, "Tab"},        // moves no focus
+        {IDC_JOY_BUTTON4, 0x39, "Space"},   // presses no button
+        {IDC_JOY_UP, kCancel, "A"},         // an ended capture leaves the name
+        {IDC_JOY_UP, kClose, "A"},
+        {IDC_JOY_UP, kHide, "A"},
+        {IDC_JOY_UP, kStaleEndSignal, "A"},
+        {IDC_JOY_BUTTON1, 0x30 + kAfterButton3, "B"},  // button 3 meanwhile starts nothing
     };
     BusyCores load;
     for (int round = 0; round < 2; ++round) {
         for (const auto& r : rows) {
             SCOPED_TRACE(testing::Message() << r.shown << " " << r.answer << " in round " << round);
             Capture(r.button, r.answer);
-            EXPECT_EQ(page->m_nCapturedKey, r.key);
+            EXPECT_EQ(page->m_nCapturedKey, r.answer < 0 ? -1 : r.answer & 0xFF);
             EXPECT_EQ(ControlText(hwnd, r.button), r.shown);
             EXPECT_TRUE(theDirectInput == nullptr && theKeyboard == nullptr);
             EXPECT_EQ(::FindWindowA(nullptr, "Press a Key"), nullptr);

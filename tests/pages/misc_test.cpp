@@ -3,12 +3,11 @@
 #include "pages/misc.h"
 #include "res/dlg_misc.h"
 #include "tests/support/gui.h"
-#include "tests/support/registry.h"
 #include <climits>
 #include <map>
 
 namespace {
-struct MiscPageTest : FreshSettingsTest {
+struct MiscPageTest : DialogTest {
     MiscPageTest()
     {
         host.SoundDeviceNames[0] = "Speakers";
@@ -24,13 +23,13 @@ struct MiscPageTest : FreshSettingsTest {
                 [](const std::string& root) { return types.at(root[0]); }};
     }
     CHostInventory host;
+    const int combos[3] = {IDC_SOUND_DEVICE, IDC_NETWORK_DRIVE, IDC_CDROM_DRIVE};
 };
 }  // namespace
 
 TEST_F(MiscPageTest, StoredValuesShowTheirItemOrNoneAndApplyWritesWhatIsShown)
 {
-    const struct { const char* name; int combo; } values[] = {
-        {"Audio_Device", IDC_SOUND_DEVICE}, {"Ethernet", IDC_NETWORK_DRIVE}, {"CD_ROM", IDC_CDROM_DRIVE}};
+    const char* const names[] = {"Audio_Device", "Ethernet", "CD_ROM"};
     const struct { int stored[3]; const char* shown[3]; int written[3]; } rows[] = {
         {{0, 0, 0}, {"Speakers", "None", "None"}, {0, 0, 0}},
         {{-1, 8, 4}, {"None", "H:", "D:"}, {-1, 8, 4}},
@@ -41,12 +40,12 @@ TEST_F(MiscPageTest, StoredValuesShowTheirItemOrNoneAndApplyWritesWhatIsShown)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.stored[0] << " " << r.stored[1] << " " << r.stored[2]);
-        for (int v = 0; v < 3; ++v) WriteDwordSetting(values[v].name, DWORD(r.stored[v]));
+        for (int v = 0; v < 3; ++v) WriteDwordSetting(names[v], DWORD(r.stored[v]));
         CMisc page(Drives(), host);
         SheetHarness sheet({&page});
-        for (int v = 0; v < 3; ++v) EXPECT_EQ(ControlText(page.m_hWnd, values[v].combo), r.shown[v]);
+        for (int v = 0; v < 3; ++v) EXPECT_EQ(ControlText(page.m_hWnd, combos[v]), r.shown[v]);
         sheet.PressOK();
-        for (int v = 0; v < 3; ++v) EXPECT_EQ(ReadDwordSetting(values[v].name), DWORD(r.written[v]));
+        for (int v = 0; v < 3; ++v) EXPECT_EQ(ReadDwordSetting(names[v]), DWORD(r.written[v]));
     }
 }
 
@@ -54,13 +53,12 @@ TEST_F(MiscPageTest, ListsEachKindOfDeviceAndClosingAListMarksThePage)
 {
     CMisc page(Drives(), host);
     SheetHarness sheet({&page});
-    EXPECT_EQ(ItemTexts(page.m_hWnd, IDC_SOUND_DEVICE), (Texts{"None", "Speakers", "Headphones"}));
-    EXPECT_EQ(ItemTexts(page.m_hWnd, IDC_NETWORK_DRIVE), (Texts{"None", "F:", "H:"}));
-    EXPECT_EQ(ItemTexts(page.m_hWnd, IDC_CDROM_DRIVE), (Texts{"None", "D:"}));
-    for (int combo : {IDC_SOUND_DEVICE, IDC_NETWORK_DRIVE, IDC_CDROM_DRIVE}) {
+    const Texts lists[] = {{"None", "Speakers", "Headphones"}, {"None", "F:", "H:"}, {"None", "D:"}};
+    for (int v = 0; v < 3; ++v) {
+        EXPECT_EQ(ItemTexts(page.m_hWnd, combos[v]), lists[v]);
         EXPECT_FALSE(sheet.IsApplyEnabled());
-        OpenAndCloseCombo(page.m_hWnd, combo);
-        EXPECT_TRUE(sheet.IsApplyEnabled()) << combo;
+        OpenAndCloseCombo(page.m_hWnd, combos[v]);
+        EXPECT_TRUE(sheet.IsApplyEnabled()) << combos[v];
         sheet.PressApply();
     }
 }

@@ -3,10 +3,7 @@
 #include "pages/ram.h"
 #include "res/dlg_ram.h"
 #include "tests/support/gui.h"
-#include "tests/support/registry.h"
-#include "tests/support/test_app.h"
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace {
 MemoryStatus g_host;
@@ -50,6 +47,7 @@ TEST(RamPage, ShowsTheHostFiguresAndKeepsItselfUntilTheAmountIsInRange)
         if (sheet.CurrentPage() == 1) sheet.ShowPage(0);
         EXPECT_EQ(TestApp().messageBoxes.empty() ? "" : TestApp().messageBoxes[0].text, r.refusal);
         EXPECT_EQ(::SendMessageA(edit, EM_GETSEL, 0, 0), r.refusal.empty() ? 0 : MAKELONG(0, typed.size()));
+        EXPECT_TRUE(r.refusal.empty() || ::GetFocus() == edit);
         EXPECT_EQ(sheet.IsApplyEnabled(), r.typed != nullptr);
         sheet.PressOK();
         EXPECT_EQ(sheet.IsClosed(), r.refusal.empty());

@@ -3,14 +3,13 @@
 #include "pages/scsi.h"
 #include "res/dlg_scsi.h"
 #include "tests/support/gui.h"
-#include "tests/support/registry.h"
 #include <climits>
 
 namespace {
 const char kCdRom[] = "CD-ROM ACME     CD-1000         ";
 const char kDisk[] = "Disk ACME     DISK";
 
-struct ScsiPageTest : FreshSettingsTest {
+struct ScsiPageTest : DialogTest {
     ScsiPageTest()
     {
         host.ScsiDeviceTypes[3] = 6;
@@ -50,21 +49,20 @@ TEST_F(ScsiPageTest, TheComboSetsTheCurrentUnitAndClosingItStoresTheShownNone)
     WriteDwordSetting("SCSI4", 5);
     CSCSI page(host);
     SheetHarness sheet({&page});
-    const struct { int unit, item; bool closeOnly; int written; } rows[] = {
-        {2, 2, false, 8}, {0, 1, false, 3}, {4, 0, true, -1}, {1, 1, false, 3}, {1, 0, false, -1},
-    };
+    const int closeOnly = -1;
+    const struct { int unit, item; int written; } rows[] = {{2, 2, 8}, {0, 1, 3}, {4, closeOnly, -1}, {1, 1, 3}, {1, 0, -1}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.unit);
         ClickRadio(page.m_hWnd, IDC_SCSI_UNIT0 + r.unit);
-        if (r.closeOnly)
+        if (r.item == closeOnly)
             OpenAndCloseCombo(page.m_hWnd, IDC_SCSI_DEVICES);
         else
             ChooseComboItem(page.m_hWnd, IDC_SCSI_DEVICES, r.item);
         EXPECT_TRUE(sheet.IsApplyEnabled());
-        EXPECT_EQ(ControlText(page.m_hWnd, IDC_SCSI_LINE0 + r.unit), " " + ItemTexts(page.m_hWnd, IDC_SCSI_DEVICES)[r.item]);
+        EXPECT_EQ(ControlText(page.m_hWnd, IDC_SCSI_LINE0 + r.unit), " " + ControlText(page.m_hWnd, IDC_SCSI_DEVICES));
         sheet.PressApply();
         EXPECT_EQ(ReadDwordSetting(Unit(r.unit)), DWORD(r.written));
     }
-    EXPECT_EQ(ReadDwordSetting("SCSI6"), 0xFFFFFFFFu);
+    EXPECT_EQ(ReadDwordSetting("SCSI6"), 0xFFFFFFFFu);  // the default, written with the others
     EXPECT_EQ(CountSettings(), 7);
 }

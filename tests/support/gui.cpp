@@ -2,6 +2,7 @@
 #include "framework/wnd.h"
 #include "res/resource.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <utility>
 
 void PumpMessages()
@@ -28,9 +29,9 @@ SheetHarness::~SheetHarness()
     PumpMessages();
 }
 
-void SheetHarness::ShowPage(int index)
+void SheetHarness::Send(UINT message, WPARAM argument)
 {
-    ::SendMessageA(hwnd(), PSM_SETCURSEL, index, 0);
+    ::SendMessageA(hwnd(), message, argument, 0);
     PumpMessages();
 }
 
@@ -40,68 +41,60 @@ int SheetHarness::CurrentPage() const
     return static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
 }
 
-void SheetHarness::Press(int button)
-{
-    ::SendMessageA(hwnd(), PSM_PRESSBUTTON, button, 0);
-    PumpMessages();
-}
-
-void SheetHarness::PressOK() { Press(PSBTN_OK); }
-void SheetHarness::PressApply() { Press(PSBTN_APPLYNOW); }
-void SheetHarness::PressCancel() { Press(PSBTN_CANCEL); }
-
 bool SheetHarness::IsApplyEnabled() const
 {
     constexpr int kApplyButton = 0x3021;
     return ::IsWindowEnabled(::GetDlgItem(hwnd(), kApplyButton)) != FALSE;
 }
 
-bool SheetHarness::IsClosed() const
+namespace {
+void Notify(HWND dialog, int id, UINT code)
 {
-    return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+    PumpMessages();
 }
+}  // namespace
 
 void ChooseComboItem(HWND dialog, int comboId, int index)
 {
-    HWND combo = ::GetDlgItem(dialog, comboId);
-    ::SendMessageA(combo, CB_SETCURSEL, index, 0);
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    PumpMessages();
+    ::SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, index, 0);
+    Notify(dialog, comboId, CBN_SELCHANGE);
+}
+
+void ChooseListItem(HWND dialog, int listId, int index)
+{
+    ::SendDlgItemMessageA(dialog, listId, LB_SETCURSEL, index, 0);
+    Notify(dialog, listId, LBN_SELCHANGE);
 }
 
 void OpenAndCloseCombo(HWND dialog, int comboId)
 {
-    HWND combo = ::GetDlgItem(dialog, comboId);
-    ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    PumpMessages();
-    ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    for (BOOL open : {TRUE, FALSE}) {
+        ::SendDlgItemMessageA(dialog, comboId, CB_SHOWDROPDOWN, open, 0);
+        PumpMessages();
+    }
+}
+
+void ClickButton(HWND dialog, int buttonId) { Notify(dialog, buttonId, BN_CLICKED); }
+
+void ClickRadio(HWND dialog, int buttonId)
+{
+    ::SendDlgItemMessageA(dialog, buttonId, BM_CLICK, 0, 0);
     PumpMessages();
 }
 
-void ClickButton(HWND dialog, int buttonId)
-{
-    HWND button = ::GetDlgItem(dialog, buttonId);
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-    PumpMessages();
-}
-
-std::string ControlText(HWND dialog, int id)
-{
-    CWnd control(::GetDlgItem(dialog, id));
-    return control.GetWindowText();
-}
+std::string ControlText(HWND dialog, int id) { return CWnd(::GetDlgItem(dialog, id)).GetWindowText(); }
 
 Texts ItemTexts(HWND dialog, int id)
 {
-    HWND control = ::GetDlgItem(dialog, id);
     char className[16] = {};
-    ::GetClassNameA(control, className, sizeof className);
-    bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
-    Texts items;
-    for (LRESULT i = 0; i < ::SendMessageA(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0); ++i) {
+    ::GetClassNameA(::GetDlgItem(dialog, id), className, sizeof className);
+    const bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
+    Texts items(std::max<LRESULT>(0, ::SendDlgItemMessageA(dialog, id, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0)));
+    for (size_t i = 0; i < items.size(); ++i) {
         char text[512] = {};  // longer than any item the tests list
-        ::SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
+        ::SendDlgItemMessageA(dialog, id, combo ? CB_GETLBTEXT : LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        items[i] = text;
     }
     return items;
 }
@@ -111,28 +104,8 @@ int ListSelection(HWND dialog, int listId)
     return static_cast<int>(::SendDlgItemMessageA(dialog, listId, LB_GETCURSEL, 0, 0));
 }
 
-void ChooseListItem(HWND dialog, int listId, int index)
-{
-    HWND list = ::GetDlgItem(dialog, listId);
-    ::SendMessageA(list, LB_SETCURSEL, index, 0);
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    PumpMessages();
-}
-
-void ClickRadio(HWND dialog, int buttonId)
-{
-    ::SendDlgItemMessageA(dialog, buttonId, BM_CLICK, 0, 0);
-    PumpMessages();
-}
-
 namespace {
-// The action for the next modal dialog; a test runs one modal at a time.
-std::function<void(HWND)>& PendingModalAction()
-{
-    static std::function<void(HWND)> action;
-    return action;
-}
-
+std::function<void(HWND)> g_modalAction;  // a test runs one modal dialog at a time
 UINT_PTR g_modalTimer = 0;
 
 BOOL CALLBACK RememberEnabledDialog(HWND window, LPARAM found)
@@ -140,40 +113,30 @@ BOOL CALLBACK RememberEnabledDialog(HWND window, LPARAM found)
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
     // A sheet under a modal dialog is disabled, so the enabled one is the modal.
-    if (std::string(className) == "#32770" && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (std::string(className) != "#32770" || !::IsWindowVisible(window) || !::IsWindowEnabled(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
-HWND FindModalDialog()
+void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND found = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), RememberEnabledDialog, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
-void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    HWND dialog = FindModalDialog();
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), RememberEnabledDialog, reinterpret_cast<LPARAM>(&dialog));
     if (!dialog) return;  // not up yet: try again at the next tick
-    ::KillTimer(nullptr, timer);
-    g_modalTimer = 0;
-    std::function<void(HWND)> action = std::move(PendingModalAction());
-    PendingModalAction() = nullptr;
+    std::function<void(HWND)> action = std::exchange(g_modalAction, nullptr);
+    ForgetModalAction();
     if (action) action(dialog);
 }
 }  // namespace
 
 void OnNextModalDialog(std::function<void(HWND dialog)> action)
 {
-    PendingModalAction() = std::move(action);
+    g_modalAction = std::move(action);
     g_modalTimer = ::SetTimer(nullptr, 0, 10, RunPendingModalAction);
 }
 
 void ForgetModalAction()
 {
     if (g_modalTimer) ::KillTimer(nullptr, std::exchange(g_modalTimer, 0));
-    PendingModalAction() = nullptr;
+    g_modalAction = nullptr;
 }

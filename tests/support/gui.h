@@ -1,10 +1,23 @@
 #pragma once
 // Driving real windows with messages, the way the user's actions reach them.
 #include "framework/propertysheet.h"
+#include "tests/support/registry.h"
+#include "tests/support/test_app.h"
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+// Tests of real dialogs: they start without settings or scripted answers and
+// end without settings.
+class DialogTest : public FreshSettingsTest {
+protected:
+    void SetUp() override
+    {
+        FreshSettingsTest::SetUp();
+        TestApp().ResetScript();
+    }
+};
 
 // Dispatches everything queued for this thread.
 void PumpMessages();
@@ -18,39 +31,38 @@ public:
     SheetHarness& operator=(const SheetHarness&) = delete;
 
     HWND hwnd() const { return m_sheet.m_hWnd; }
-    void ShowPage(int index);
+    void ShowPage(int index) { Send(PSM_SETCURSEL, index); }
     int CurrentPage() const;
-    void PressOK();
-    void PressApply();
-    void PressCancel();
+    void PressOK() { Send(PSM_PRESSBUTTON, PSBTN_OK); }
+    void PressApply() { Send(PSM_PRESSBUTTON, PSBTN_APPLYNOW); }
+    void PressCancel() { Send(PSM_PRESSBUTTON, PSBTN_CANCEL); }
     bool IsApplyEnabled() const;
     // True once OK or Cancel has ended the sheet.
-    bool IsClosed() const;
+    bool IsClosed() const { return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0; }
 
 private:
-    void Press(int button);
+    void Send(UINT message, WPARAM argument);
 
     CPropertySheet m_sheet;
 };
 
-// What the user's choice in a drop-down list sends: the new selection, then
-// the change notification to the owner.
+// What the user's choice in a drop-down list or a list box sends: the new
+// selection, then the change notification to the owner.
 void ChooseComboItem(HWND dialog, int comboId, int index);
+void ChooseListItem(HWND dialog, int listId, int index);
 // Opening and closing a drop-down list without choosing anything.
 void OpenAndCloseCombo(HWND dialog, int comboId);
 // A click on a push button.
 void ClickButton(HWND dialog, int buttonId);
+// A click on a radio button: it checks itself, clears the others of its
+// group, and tells the dialog.
+void ClickRadio(HWND dialog, int buttonId);
 std::string ControlText(HWND dialog, int id);
 
 // Every item's text of a combo or list box; the selected item of a list box.
 using Texts = std::vector<std::string>;
 Texts ItemTexts(HWND dialog, int id);
 int ListSelection(HWND dialog, int listId);
-// What the user's click on an item of a list box sends.
-void ChooseListItem(HWND dialog, int listId, int index);
-// A click on a radio button: it checks itself, clears the others of its
-// group, and tells the dialog.
-void ClickRadio(HWND dialog, int buttonId);
 
 // Runs `action` on the next modal dialog this thread shows, from inside that
 // dialog's own message loop. The action gets the dialog's window.
