@@ -156,8 +156,9 @@ void CStorage::OnRename()
     dialog.m_strName = oldPath;
     if (dialog.DoModal() != IDOK) return;
     const std::string& newPath = dialog.m_strName;
-    // Exact comparison: a change of letter case is a rename too.
-    if (newPath.empty() || newPath == oldPath) return;
+    // Exact comparison: a change of letter case is a rename too. A path too
+    // long for Windows is refused as Windows itself would refuse it.
+    if (newPath.empty() || newPath == oldPath || !FitsInMaxPath(newPath)) return;
     // Never replaces a file already at the new path: the move fails instead.
     if (!::MoveFileA(oldPath.c_str(), newPath.c_str())) return;
 

@@ -12,30 +12,6 @@
 namespace {
 constexpr size_t kMiB = 1048576;
 
-// OK, then Cancel if OK was refused: a failing test must end, not hang.
-void PressOKOrGiveUp(HWND dialog)
-{
-    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
-// Answers the Hard File Size dialog with `size`, or cancels it when there is none.
-void AnswerSizeDialog(const char* size)
-{
-    OnNextModalDialog([size](HWND dialog) {
-        if (!size) return (void)::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        ::SetDlgItemTextA(dialog, IDC_HARDFILE_MB, size);
-        PressOKOrGiveUp(dialog);
-    });
-}
-
-void NewHardFile(HWND page, const std::string& path, const char* size)
-{
-    TestApp().AnswerFileDialog(path);
-    AnswerSizeDialog(size);
-    ClickButton(page, IDC_STORAGE_NEW);
-}
-
 // A disk that is full after `blocksThatFit` blocks; notes what the screen
 // showed when the first block went out.
 class StorageOnSmallDisk : public CStorage {
@@ -135,6 +111,7 @@ TEST_F(HardFileCreationTest, AFullDiskOrALockedFileIsQuietAndKeepsWhatWasWritten
     EXPECT_EQ(disk.attempts, 1001);  // no write after the failed one
     EXPECT_TRUE(disk.sheetWasDisabled && disk.progressWasShown);
     EXPECT_TRUE(::IsWindowEnabled(sheet->hwnd()));
+    EXPECT_EQ(::FindWindowA(nullptr, "Creating Hard File"), nullptr);
     {
         unique_hfile held(::CreateFileA(a.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         NewHardFile(hwnd, a, "1");
@@ -142,4 +119,7 @@ TEST_F(HardFileCreationTest, AFullDiskOrALockedFileIsQuietAndKeepsWhatWasWritten
     EXPECT_EQ(ReadWholeFile(a).size(), 16u);  // untouched
     EXPECT_EQ(ListRows(), (Rows{"+" + partial, "+" + a}));
     EXPECT_TRUE(TestApp().messageBoxes.empty());
+    sheet->PressOK();  // the sheet still answers and stores both entries
+    Rows stored = StoredVolumes();
+    EXPECT_EQ(Rows(stored.begin(), stored.begin() + 3), (Rows{partial, a, ""}));
 }
