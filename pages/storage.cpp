@@ -135,7 +135,10 @@ void CStorage::OnDelete()
     if (index < 0) return;
     std::string path = theHardFileList.GetText(index);
     if (AfxMessageBox(DeleteQuestion(path).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    if (!::DeleteFileA(path.c_str())) return;
+    // Only a file that is really gone leaves the list: Wine reports deleting a
+    // file on a read-only mount, and one held open by a program that allows it,
+    // while the file stays in view.
+    if (!::DeleteFileA(path.c_str()) || ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
 
     bool wasChecked = theHardFileList.GetCheck(index) != 0;
     theHardFileList.DeleteString(index);

@@ -165,6 +165,12 @@ TEST_F(StoragePageTest, FileOperationsTheSystemRefusesChangeNothingAndSayNothing
     auto unlist = [&] { ::DeleteFileA(q.c_str()); };
     auto vanish = [&] { ::DeleteFileA(p.c_str()), unlist(), ::RemoveDirectoryA(sub.c_str()); };
     auto readOnly = [&] { ::SetFileAttributesA(q.c_str(), FILE_ATTRIBUTE_READONLY); };
+    // Wine then reports a deletion that leaves the file in view, as on a read-only mount.
+    unique_hfile held;
+    auto holdLettingGo = [&] {
+        held.reset(::CreateFileA(q.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr));
+    };
     const struct { std::string op, fault; std::function<void()> behindTheBack; std::string target; } rows[] = {
         {"Rename", "file deleted after it was listed", unlist, sub + "r.hfi"},
         {"Rename", "folder vanished", vanish, sub + "r.hfi"},
@@ -174,6 +180,7 @@ TEST_F(StoragePageTest, FileOperationsTheSystemRefusesChangeNothingAndSayNothing
         {"Delete", "file deleted after it was listed", unlist, ""},
         {"Delete", "folder vanished", vanish, ""},
         {"Delete", "read-only file", readOnly, ""},
+        {"Delete", "file held open by a program that lets it go", holdLettingGo, ""},
         {"New", "folder vanished", vanish, sub + "new.hfi"},
         {"New", "target of 260 characters", {}, limit},
         {"New", "target of 261 characters", {}, limit + "x"},
@@ -198,6 +205,7 @@ TEST_F(StoragePageTest, FileOperationsTheSystemRefusesChangeNothingAndSayNothing
         EXPECT_EQ(TestApp().messageBoxes.size(), r.op == "Delete" ? 1u : 0u);
         EXPECT_EQ(sheet->IsApplyEnabled(), r.op == "New");
         EXPECT_EQ(::FindWindowA(nullptr, "Creating Hard File"), nullptr);
+        held.reset();
     }
     ::SetFileAttributesA(q.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
