@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kPageCount = 10;  // General, Storage, RAM, Video, Input, Ports, Misc, SCSI, Floppy, Advanced
 constexpr int kLastPage = kPageCount - 1;
-constexpr int kValueCount = 46;  // all 48 but the Input page's two
+constexpr int kValueCount = 48;  // every value of the settings section
 
 // With a trailing backslash.
 std::string SystemFolder()
