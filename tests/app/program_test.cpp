@@ -72,11 +72,19 @@ TEST_F(ProgramTest, OkAfterOnlyTheGeneralPageWritesNothing)
     EXPECT_FALSE(CompanyKeyExists());
 }
 
-TEST_F(ProgramTest, OkAfterShowingTheAdvancedPageWritesItsValues)
+TEST_F(ProgramTest, HelpOnTheAdvancedPageShowsItsTopicAndOkWritesItsValues)
 {
     RunningProgram program;
     ASSERT_NE(program.sheet(), nullptr);
     program.ShowPage(kLastPage);
+    program.Press(PSBTN_HELP);
+    HWND help = nullptr;
+    for (int waited = 0; waited < 10000 && !help; waited += 50) {
+        help = ::FindWindowA(nullptr, "Advanced Help");
+        if (!help) ::Sleep(50);
+    }
+    ASSERT_NE(help, nullptr);
+    ::SendMessageA(help, WM_COMMAND, IDOK, 0);
     program.Press(PSBTN_OK);
     EXPECT_TRUE(program.EndsWithin(10000));
     EXPECT_EQ(ReadStringSetting("ROM_Name"), "");

@@ -1,5 +1,6 @@
 #include "tests/support/gui.h"
 #include "framework/wnd.h"
+#include "framework/winapp.h"
 #include "res/resource.h"
 #include <commctrl.h>
 #include <utility>
@@ -49,6 +50,7 @@ void SheetHarness::Press(int button)
 void SheetHarness::PressOK() { Press(PSBTN_OK); }
 void SheetHarness::PressApply() { Press(PSBTN_APPLYNOW); }
 void SheetHarness::PressCancel() { Press(PSBTN_CANCEL); }
+void SheetHarness::PressHelp() { Press(PSBTN_HELP); }
 
 bool SheetHarness::IsApplyEnabled() const
 {
@@ -59,6 +61,35 @@ bool SheetHarness::IsApplyEnabled() const
 bool SheetHarness::IsClosed() const
 {
     return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+}
+
+OpenTemplate::OpenTemplate(UINT templateId) : m_page(templateId), m_dialog(templateId)
+{
+    HINSTANCE instance = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    if (!found) return;
+    const auto* header = static_cast<const DWORD*>(::LockResource(::LoadResource(instance, found)));
+    // DIALOGEX templates keep their style in the fourth DWORD.
+    DWORD style = header[0] == 0xFFFF0001 ? header[3] : header[0];
+    if (style & WS_CHILD) {
+        m_sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{&m_page});
+    } else {
+        m_dialog.Create(templateId);
+        ::ShowWindow(m_dialog.m_hWnd, SW_SHOW);
+        PumpMessages();
+    }
+}
+
+OpenTemplate::~OpenTemplate()
+{
+    m_sheet.reset();
+    m_dialog.DestroyWindow();
+    PumpMessages();
+}
+
+HWND OpenTemplate::window() const
+{
+    return m_sheet ? m_page.m_hWnd : m_dialog.m_hWnd;
 }
 
 void ChooseComboItem(HWND dialog, int comboId, int index)
@@ -75,6 +106,20 @@ void OpenAndCloseCombo(HWND dialog, int comboId)
     ::SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
     PumpMessages();
     ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    PumpMessages();
+}
+
+void PressKey(HWND window, WORD virtualKey)
+{
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    ::SetFocus(window);
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = virtualKey;
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof keys[0]);
     PumpMessages();
 }
 
