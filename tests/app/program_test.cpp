@@ -12,6 +12,18 @@ namespace {
 constexpr int kPageCount = 9;  // General, Storage, RAM, Video, Ports, Misc, SCSI, Floppy, Advanced
 constexpr int kLastPage = kPageCount - 1;
 
+// The top-level window of that caption, once it is shown (start-up takes
+// stock of the host first; give it time on a slow machine).
+HWND WaitForWindow(const char* caption)
+{
+    HWND found = nullptr;
+    for (int waited = 0; waited < 30000 && !found; waited += 50) {
+        found = ::FindWindowA(nullptr, caption);
+        if (!found) ::Sleep(50);
+    }
+    return found;
+}
+
 class RunningProgram {
 public:
     RunningProgram()
@@ -24,11 +36,7 @@ public:
             return;
         m_process.reset(process.hProcess);
         unique_hfile thread(process.hThread);
-        // Start-up takes stock of the host first; give it time on a slow machine.
-        for (int waited = 0; waited < 30000 && !m_sheet; waited += 50) {
-            m_sheet = ::FindWindowA(nullptr, "KORVEX Properties");
-            if (!m_sheet) ::Sleep(50);
-        }
+        m_sheet = WaitForWindow("KORVEX Properties");
     }
     ~RunningProgram()
     {
@@ -78,11 +86,7 @@ TEST_F(ProgramTest, HelpOnTheAdvancedPageShowsItsTopicAndOkWritesItsValues)
     ASSERT_NE(program.sheet(), nullptr);
     program.ShowPage(kLastPage);
     program.Press(PSBTN_HELP);
-    HWND help = nullptr;
-    for (int waited = 0; waited < 10000 && !help; waited += 50) {
-        help = ::FindWindowA(nullptr, "Advanced Help");
-        if (!help) ::Sleep(50);
-    }
+    HWND help = WaitForWindow("Advanced Help");
     ASSERT_NE(help, nullptr);
     ::SendMessageA(help, WM_COMMAND, IDOK, 0);
     program.Press(PSBTN_OK);

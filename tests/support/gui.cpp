@@ -65,19 +65,17 @@ bool SheetHarness::IsClosed() const
 
 OpenTemplate::OpenTemplate(UINT templateId) : m_page(templateId), m_dialog(templateId)
 {
-    HINSTANCE instance = AfxGetResourceHandle();
-    HRSRC found = ::FindResourceA(instance, MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    HRSRC found = ::FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId), RT_DIALOG);
     if (!found) return;
-    const auto* header = static_cast<const DWORD*>(::LockResource(::LoadResource(instance, found)));
-    // DIALOGEX templates keep their style in the fourth DWORD.
-    DWORD style = header[0] == 0xFFFF0001 ? header[3] : header[0];
-    if (style & WS_CHILD) {
+    // A DIALOGEX template (its first DWORD says so) keeps its style in the fourth.
+    const auto* words = static_cast<const DWORD*>(::LockResource(::LoadResource(AfxGetResourceHandle(), found)));
+    if ((words[0] == 0xFFFF0001 ? words[3] : words[0]) & WS_CHILD) {
         m_sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{&m_page});
-    } else {
-        m_dialog.Create(templateId);
-        ::ShowWindow(m_dialog.m_hWnd, SW_SHOW);
-        PumpMessages();
+        return;
     }
+    m_dialog.Create(templateId);
+    ::ShowWindow(m_dialog.m_hWnd, SW_SHOW);
+    PumpMessages();
 }
 
 OpenTemplate::~OpenTemplate()
@@ -109,18 +107,21 @@ void OpenAndCloseCombo(HWND dialog, int comboId)
     PumpMessages();
 }
 
-void PressKey(HWND window, WORD virtualKey)
+void PressKey(HWND window, BYTE virtualKey)
 {
     ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
     ::SetFocus(window);
-    INPUT keys[2] = {};
-    for (INPUT& key : keys) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = virtualKey;
-    }
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, keys, sizeof keys[0]);
+    ::keybd_event(virtualKey, 0, 0, 0);
+    ::keybd_event(virtualKey, 0, KEYEVENTF_KEYUP, 0);
     PumpMessages();
+}
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
 }
 
 void ClickButton(HWND dialog, int buttonId)

@@ -62,7 +62,9 @@ void ChooseComboItem(HWND dialog, int comboId, int index);
 void OpenAndCloseCombo(HWND dialog, int comboId);
 // A key pressed and released on the keyboard, as the system delivers it to
 // the focused window of the foreground window (made `window`'s root first).
-void PressKey(HWND window, WORD virtualKey);
+void PressKey(HWND window, BYTE virtualKey);
+// The controls of a dialog.
+std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.
 void ClickButton(HWND dialog, int buttonId);
 std::string ControlText(HWND dialog, int id);
