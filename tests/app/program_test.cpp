@@ -24,6 +24,18 @@ std::string SystemFolder()
     return std::string(folder, ::GetSystemDirectoryA(folder, MAX_PATH)) + "\\";
 }
 
+// The top-level window of that caption, once it is shown (start-up takes
+// stock of the host first; give it time on a slow machine).
+HWND WaitForWindow(const char* caption)
+{
+    HWND found = nullptr;
+    for (int waited = 0; waited < 30000 && !found; waited += 50) {
+        found = ::FindWindowA(nullptr, caption);
+        if (!found) ::Sleep(50);
+    }
+    return found;
+}
+
 class RunningProgram {
 public:
     explicit RunningProgram(const std::string& exe = KORVEX_EXE_PATH, const char* folder = nullptr)
@@ -37,11 +49,7 @@ public:
         m_process.reset(process.hProcess);
         m_processId = process.dwProcessId;
         unique_hfile thread(process.hThread);
-        // Start-up takes stock of the host first; give it time on a slow machine.
-        for (int waited = 0; waited < 30000 && !m_sheet; waited += 50) {
-            m_sheet = ::FindWindowA(nullptr, "KORVEX Properties");
-            if (!m_sheet) ::Sleep(50);
-        }
+        m_sheet = WaitForWindow("KORVEX Properties");
     }
     ~RunningProgram()
     {
@@ -120,6 +128,11 @@ TEST_F(BareHost, EveryPageOpensAndApplies)
     ASSERT_NE(program.sheet(), nullptr);
     EXPECT_EQ(program.ModulePath("wnaspi32.dll"), "");  // refused to the program too
     for (int page = kLastPage; page >= 0; --page) program.ShowPage(page);
+    // Help reaches the program's own command and shows the active page's topic.
+    program.Press(PSBTN_HELP);
+    HWND help = WaitForWindow("General Help");
+    ASSERT_NE(help, nullptr);
+    ::SendMessageA(help, WM_COMMAND, IDOK, 0);
     program.Press(PSBTN_OK);
     EXPECT_TRUE(program.EndsWithin(10000));
     EXPECT_EQ(CountSettings(), kValueCount);

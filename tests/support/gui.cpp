@@ -1,5 +1,6 @@
 #include "tests/support/gui.h"
 #include "framework/wnd.h"
+#include "framework/winapp.h"
 #include "res/resource.h"
 #include <commctrl.h>
 #include <utility>
@@ -49,6 +50,7 @@ void SheetHarness::Press(int button)
 void SheetHarness::PressOK() { Press(PSBTN_OK); }
 void SheetHarness::PressApply() { Press(PSBTN_APPLYNOW); }
 void SheetHarness::PressCancel() { Press(PSBTN_CANCEL); }
+void SheetHarness::PressHelp() { Press(PSBTN_HELP); }
 
 bool SheetHarness::IsApplyEnabled() const
 {
@@ -59,6 +61,33 @@ bool SheetHarness::IsApplyEnabled() const
 bool SheetHarness::IsClosed() const
 {
     return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
+}
+
+OpenTemplate::OpenTemplate(UINT templateId) : m_page(templateId), m_dialog(templateId)
+{
+    HRSRC found = ::FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId), RT_DIALOG);
+    if (!found) return;
+    // A DIALOGEX template (its first DWORD says so) keeps its style in the fourth.
+    const auto* words = static_cast<const DWORD*>(::LockResource(::LoadResource(AfxGetResourceHandle(), found)));
+    if ((words[0] == 0xFFFF0001 ? words[3] : words[0]) & WS_CHILD) {
+        m_sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{&m_page});
+        return;
+    }
+    m_dialog.Create(templateId);
+    ::ShowWindow(m_dialog.m_hWnd, SW_SHOW);
+    PumpMessages();
+}
+
+OpenTemplate::~OpenTemplate()
+{
+    m_sheet.reset();
+    m_dialog.DestroyWindow();
+    PumpMessages();
+}
+
+HWND OpenTemplate::window() const
+{
+    return m_sheet ? m_page.m_hWnd : m_dialog.m_hWnd;
 }
 
 void ChooseComboItem(HWND dialog, int comboId, int index)
@@ -76,6 +105,23 @@ void OpenAndCloseCombo(HWND dialog, int comboId)
     PumpMessages();
     ::SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     PumpMessages();
+}
+
+void PressKey(HWND window, BYTE virtualKey)
+{
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    ::SetFocus(window);
+    ::keybd_event(virtualKey, 0, 0, 0);
+    ::keybd_event(virtualKey, 0, KEYEVENTF_KEYUP, 0);
+    PumpMessages();
+}
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
 }
 
 void ClickButton(HWND dialog, int buttonId)
