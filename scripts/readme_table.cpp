@@ -19,7 +19,8 @@ const char kEnd[] = "<!-- end of settings table -->\n";
 std::string DefaultText(const SettingValue& value, int unit)
 {
     if (value.kind == SettingKind::String) return "\"\" (empty)";
-    if (value.rule == DefaultRule::FromHostMemory) return "half the host's physical memory in MB, rounded up";
+    if (value.rule == DefaultRule::FromHostMemory)
+        return "half the host's physical memory in MB, rounded up; at most 2047 and at most the memory available";
     int number = value.DefaultInt(unit);
     std::string text = std::to_string(number);
     if (number < 0 || number > 255) {
