@@ -1,8 +1,9 @@
 #!/bin/bash
 # Compares the product's hard-file writing (4096-byte blocks through Wine) with
 # dd writing the same number of bytes to the same folder, in 4 KiB and in 1 MiB
-# blocks. Prints the seconds and the ratios product / dd.
-#   bench/run_hardfile_bench.sh [build-dir] [sizes in MiB...]
+# blocks. Rounds are interleaved (every size and writer once per round); prints
+# the median seconds and the ratios product / dd as a Markdown table.
+#   bench/run_hardfile_bench.sh [build-dir] [sizes in MiB...]   (RUNS=7 rounds by default)
 # The build dir defaults to build/x64 (a 64-bit build with hardfile_bench.exe).
 set -euo pipefail
 
@@ -10,6 +11,7 @@ build_dir=$(realpath "${1:-build/x64}")
 shift || true
 sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(64 300)
+runs=${RUNS:-7}
 
 bench_exe="$build_dir/bench/hardfile_bench.exe"
 [ -x "$bench_exe" ] || { echo "no $bench_exe: build first" >&2; exit 1; }
@@ -30,14 +32,27 @@ seconds_of() {  # runs the command, prints its wall time in seconds
     awk -v s="$start" -v e="$end" 'BEGIN { print e - s }'
 }
 
-printf '%8s %10s %10s %10s %12s %12s\n' MiB product dd_4k dd_1M product/4k product/1M
-for mib in "${sizes[@]}"; do
-    product=$(wine "$bench_exe" "$win_dir" "$mib" | tr -d '\r' | awk '{print $2}')
-    dd4k=$(seconds_of dd if=/dev/zero of="$work_dir/dd4k.bin" bs=4k count=$((mib * 256)))
-    rm -f "$work_dir/dd4k.bin"
-    dd1m=$(seconds_of dd if=/dev/zero of="$work_dir/dd1m.bin" bs=1M count="$mib")
-    rm -f "$work_dir/dd1m.bin"
-    awk -v m="$mib" -v p="$product" -v a="$dd4k" -v b="$dd1m" \
-        'BEGIN { printf "%8d %10.3f %10.3f %10.3f %12.2f %12.2f\n", m, p, a, b, p / a, p / b }'
+for ((round = 1; round <= runs; round++)); do
+    for mib in "${sizes[@]}"; do
+        wine "$bench_exe" "$win_dir" "$mib" | tr -d '\r' | awk '{print $2}' >>"$work_dir/product-$mib"
+        seconds_of dd if=/dev/zero of="$work_dir/dd4k.bin" bs=4k count=$((mib * 256)) >>"$work_dir/dd4k-$mib"
+        rm -f "$work_dir/dd4k.bin"
+        seconds_of dd if=/dev/zero of="$work_dir/dd1m.bin" bs=1M count="$mib" >>"$work_dir/dd1m-$mib"
+        rm -f "$work_dir/dd1m.bin"
+    done
 done
 wineserver -k 2>/dev/null || true
+
+median() {
+    sort -g "$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+echo "Hard-file creation, median of $runs interleaved runs:"
+echo
+echo "| MiB | product (s) | dd 4 KiB (s) | dd 1 MiB (s) | product / dd 4 KiB | product / dd 1 MiB |"
+echo "| ---: | ---: | ---: | ---: | ---: | ---: |"
+for mib in "${sizes[@]}"; do
+    awk -v m="$mib" -v p="$(median "$work_dir/product-$mib")" -v a="$(median "$work_dir/dd4k-$mib")" \
+        -v b="$(median "$work_dir/dd1m-$mib")" \
+        'BEGIN { printf "| %d | %.3f | %.3f | %.3f | %.2f | %.2f |\n", m, p, a, b, p / a, p / b }'
+done

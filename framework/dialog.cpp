@@ -26,7 +26,10 @@ HWND AfxGetSafeOwner(CWnd* parent)
     return active ? ::GetAncestor(active, GA_ROOT) : nullptr;
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_pParentWnd(parent), m_nIDTemplate(templateId) {}
+CDialog::CDialog(UINT templateId, CWnd* parent)
+    : m_nIDHelp(templateId), m_pParentWnd(parent), m_nIDTemplate(templateId)
+{
+}
 
 CDialog::~CDialog()
 {
@@ -42,7 +45,7 @@ INT_PTR CDialog::DoModal()
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)
 {
-    m_nIDTemplate = templateId;
+    m_nIDTemplate = m_nIDHelp = templateId;
     m_pParentWnd = parent;
     m_bModeless = true;
     HWND hWnd = ::CreateDialogParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId),
@@ -95,6 +98,19 @@ BOOL CDialog::OnNotify(NMHDR*, LRESULT*) { return FALSE; }
 
 void CDialog::OnHScroll(UINT, UINT, HWND) {}
 
+BOOL CDialog::OnHelpInfo(HELPINFO*)
+{
+    if (CWinApp* app = AfxGetApp()) app->OnCmdMsg(ID_HELP);
+    return TRUE;  // answered here, so it does not travel on to the parent
+}
+
+BOOL CDialog::OnCommandHelp()
+{
+    if (m_nIDHelp == 0) return FALSE;
+    WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+    return TRUE;
+}
+
 INT_PTR CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
@@ -115,6 +131,11 @@ INT_PTR CDialog::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
         ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result);
         return TRUE;
     }
+    case WM_HELP:
+        return OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
+    case WM_COMMANDHELP:
+        ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, OnCommandHelp());
+        return TRUE;
     case WM_HSCROLL:
         OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return TRUE;

@@ -28,11 +28,18 @@ public:
 
     UINT TemplateId() const { return m_nIDTemplate; }
 
+    // The help topic of this dialog: its template id.
+    UINT m_nIDHelp;
+
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     // Control notifications; TRUE when the class's handler table answered.
     virtual BOOL OnCommand(UINT id, UINT code);
     virtual BOOL OnNotify(NMHDR* header, LRESULT* result);
+    // F1: asks the application for help on the window the user works in.
+    virtual BOOL OnHelpInfo(HELPINFO* info);
+    // Asked for its topic: shows it with WinHelp. TRUE when it had one.
+    virtual BOOL OnCommandHelp();
     // A horizontal scroll bar or track bar of the dialog moved.
     virtual void OnHScroll(UINT code, UINT pos, HWND scrollBar);
     // Everything a dialog procedure receives; returns the procedure's result.

@@ -7,7 +7,26 @@
 namespace {
 // Room for long paths: a path longer than MAX_PATH must not make the dialog fail.
 constexpr size_t kFileNameCapacity = 32768;
+
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+
+// The common dialogs library brings the printing system in with it, megabytes
+// that every start would pay for a dialog most runs never open; so it is loaded
+// when a file dialog is first shown. By full path from the system folder, never
+// from the current directory, which these very dialogs move around. Like a
+// delay-loaded import it then stays loaded until the process ends.
+FileDialogFunction SystemFileDialog(bool open)
+{
+    char folder[MAX_PATH];
+    const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    const std::string path = std::string(folder, length) + "\\comdlg32.dll";
+    HMODULE library = ::LoadLibraryA(path.c_str());
+    if (!library) return nullptr;
+    return reinterpret_cast<FileDialogFunction>(
+        ::GetProcAddress(library, open ? "GetOpenFileNameA" : "GetSaveFileNameA"));
 }
+}  // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent)
@@ -53,6 +72,6 @@ INT_PTR CFileDialog::ShowSystemDialog()
         HWND active = ::GetActiveWindow();
         m_ofn.hwndOwner = active ? ::GetAncestor(active, GA_ROOT) : nullptr;
     }
-    BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
-    return chosen ? IDOK : IDCANCEL;
+    FileDialogFunction show = SystemFileDialog(m_bOpenFileDialog);
+    return show && show(&m_ofn) ? IDOK : IDCANCEL;
 }

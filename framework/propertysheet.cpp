@@ -2,11 +2,47 @@
 #include "framework/strings.h"
 #include "framework/winapp.h"
 
+namespace {
+const char kSheetProcProperty[] = "KorvexSheetProc";
+
+// The sheet's window is comctl32's; help requests reaching it are answered
+// here. F1 on its tabs and buttons asks the application for help, and when the
+// application asks the sheet for its topic, the current page names it.
+LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC original = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSheetProcProperty));
+    switch (msg) {
+    case WM_HELP:
+        if (CWinApp* app = AfxGetApp()) app->OnCmdMsg(ID_HELP);
+        return TRUE;
+    case WM_COMMANDHELP: {
+        HWND page = reinterpret_cast<HWND>(::SendMessageA(hWnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+        return page ? ::SendMessageA(page, WM_COMMANDHELP, wParam, lParam) : FALSE;
+    }
+    case WM_NCDESTROY:
+        ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        ::RemovePropA(hWnd, kSheetProcProperty);
+        break;
+    }
+    return ::CallWindowProcA(original, hWnd, msg, wParam, lParam);
+}
+
+int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM)
+{
+    if (msg == PSCB_INITIALIZED) {
+        LONG_PTR original = ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetWindowProc));
+        ::SetPropA(hWnd, kSheetProcProperty, reinterpret_cast<HANDLE>(original));
+    }
+    return 0;
+}
+}  // namespace
+
 CPropertySheet::CPropertySheet(UINT captionId, CWnd* parent, UINT selectPage)
     : m_psh(), m_caption(LoadStringResource(captionId)), m_pParentWnd(parent)
 {
     m_psh.dwSize = sizeof m_psh;
-    m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP;
+    m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_HASHELP | PSH_USECALLBACK;
+    m_psh.pfnCallback = SheetCallback;
     m_psh.hInstance = AfxGetResourceHandle();
     m_psh.nStartPage = selectPage;
 }

@@ -1,7 +1,9 @@
 #include "framework/winapp.h"
 #include "framework/filedialog.h"
+#include "framework/helpdialog.h"
 #include "framework/strings.h"
 #include <commctrl.h>
+#include <utility>
 
 namespace {
 // The application object is process-wide by nature: there is exactly one.
@@ -104,13 +106,18 @@ BOOL CWinApp::OnCmdMsg(UINT)
 
 void CWinApp::OnHelp()
 {
-    // Help is a help file beside the program, shown only when one is installed.
-    std::string path = ModulePath();
-    size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos) return;
-    path = path.substr(0, dot) + ".HLP";
-    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    ::WinHelpA(ActiveOwner(), path.c_str(), HELP_FINDER, 0);
+    // A dialog answers with its own topic, a property sheet with its current
+    // page's (see CPropertySheet).
+    if (HWND active = ::GetActiveWindow()) ::SendMessageA(active, WM_COMMANDHELP, 0, 0);
+}
+
+void CWinApp::WinHelp(DWORD_PTR data, UINT command)
+{
+    if (command != HELP_CONTEXT || data < HID_BASE_RESOURCE) return;
+    std::optional<HelpTopic> topic = LoadHelpTopic(static_cast<UINT>(data - HID_BASE_RESOURCE));
+    if (!topic) return;
+    CHelpDialog window(std::move(*topic));
+    window.DoModal();
 }
 
 CWinApp* AfxGetApp()

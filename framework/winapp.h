@@ -38,9 +38,13 @@ public:
     virtual int DoMessageBox(const char* prompt, UINT type, UINT helpId);
     virtual INT_PTR DoFileDialog(CFileDialog& dialog);
 
-    // Commands the windows pass up to the application (the sheet's Help button).
+    // Commands the windows pass up to the application (Help and F1).
     virtual BOOL OnCmdMsg(UINT id);
+    // Help for the window the user works in: the active window names its topic.
     void OnHelp();
+    // Shows a topic of the program's own help (HELP_CONTEXT, HID_BASE_RESOURCE
+    // plus a template id); a topic the program lacks shows nothing.
+    virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
     HINSTANCE m_hInstance = nullptr;
     std::string m_strAppName;

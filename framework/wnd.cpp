@@ -1,4 +1,5 @@
 #include "framework/wnd.h"
+#include "framework/winapp.h"
 
 namespace {
 const char kWrapperProperty[] = "KorvexWrapper";
@@ -17,6 +18,11 @@ std::string CWnd::GetDlgItemText(int id) const
 {
     CWnd item(GetDlgItem(id));
     return item.GetWindowText();
+}
+
+void CWnd::WinHelp(DWORD_PTR data, UINT command)
+{
+    if (CWinApp* app = AfxGetApp()) app->WinHelp(data, command);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)

@@ -5,6 +5,12 @@
 #include <windows.h>
 #include <string>
 
+// Help requests travel as in the application framework: a window asked for its
+// topic answers WM_COMMANDHELP, and a topic is HID_BASE_RESOURCE plus the
+// template id of the page or dialog it explains.
+constexpr UINT WM_COMMANDHELP = 0x0365;
+constexpr DWORD_PTR HID_BASE_RESOURCE = 0x00020000;
+
 class CWnd {
 public:
     CWnd() = default;
@@ -45,6 +51,9 @@ public:
     void CheckRadioButton(int first, int last, int check) const { ::CheckRadioButton(m_hWnd, first, last, check); }
     // Files dragged from the shell onto the window are sent to it as WM_DROPFILES.
     void DragAcceptFiles(BOOL accept = TRUE) const { ::DragAcceptFiles(m_hWnd, accept); }
+
+    // Shows help topic `data`; windows that want no help override it.
+    virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
     // The wrapper object of a window that was bound through SubclassWindow.
     static CWnd* FromHandlePermanent(HWND hWnd);

@@ -12,6 +12,9 @@ class CPressKeyDlg : public CDialog {
 public:
     CPressKeyDlg();
 
+    // Help requests while waiting are ignored: the dialog has no topic, and F1
+    // is a key like any other to capture.
+    void WinHelp(DWORD_PTR, UINT) override {}
     void OnCancel() override;
 
 protected:

@@ -45,6 +45,13 @@ std::string FileSizeText(uint64_t bytes)
     return " " + std::to_string(bytes / kBytesPerMiB) + " MB";
 }
 
+bool FitsInMaxPath(const std::string& path)
+{
+    char full[MAX_PATH];
+    DWORD length = ::GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    return length > 0 && length < MAX_PATH;
+}
+
 bool FileOpensForReading(const std::string& path)
 {
     return static_cast<bool>(OpenForReading(path));

@@ -24,6 +24,10 @@ std::string FreeSpaceText(uint64_t freeMiB);
 // " 20 MB": a blank, the size in whole MiB, " MB".
 std::string FileSizeText(uint64_t bytes);
 
+// The full path of `path` is shorter than MAX_PATH, as every ANSI file call of
+// Windows, and the emulator's, needs. Under Wine a longer target can seem to be
+// renamed to, yet the file then lies where no such call reaches it.
+bool FitsInMaxPath(const std::string& path);
 // The file opens for reading (existing, read access, other readers allowed).
 bool FileOpensForReading(const std::string& path);
 // The file's length in bytes; nothing when it does not open or cannot be measured.

@@ -1,5 +1,6 @@
 #include "pages/hardfile_writer.h"
 #include "framework/handles.h"
+#include "pages/disk_figures.h"
 
 bool WriteBlockToFile(HANDLE file, const void* block, DWORD size)
 {
@@ -11,6 +12,7 @@ HardFileWriteResult WriteHardFile(const std::string& path, int sizeMiB, const Mi
                                   const BlockWrite& write)
 {
     HardFileWriteResult result;
+    if (!FitsInMaxPath(path)) return result;  // no file where Windows could not make one
     unique_hfile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_RANDOM_ACCESS, nullptr));
     if (!file) return result;

@@ -135,7 +135,10 @@ void CStorage::OnDelete()
     if (index < 0) return;
     std::string path = theHardFileList.GetText(index);
     if (AfxMessageBox(DeleteQuestion(path).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
-    if (!::DeleteFileA(path.c_str())) return;
+    // Only a file that is really gone leaves the list: Wine reports deleting a
+    // file on a read-only mount, and one held open by a program that allows it,
+    // while the file stays in view.
+    if (!::DeleteFileA(path.c_str()) || ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
 
     bool wasChecked = theHardFileList.GetCheck(index) != 0;
     theHardFileList.DeleteString(index);
@@ -156,8 +159,9 @@ void CStorage::OnRename()
     dialog.m_strName = oldPath;
     if (dialog.DoModal() != IDOK) return;
     const std::string& newPath = dialog.m_strName;
-    // Exact comparison: a change of letter case is a rename too.
-    if (newPath.empty() || newPath == oldPath) return;
+    // Exact comparison: a change of letter case is a rename too. A path too
+    // long for Windows is refused as Windows itself would refuse it.
+    if (newPath.empty() || newPath == oldPath || !FitsInMaxPath(newPath)) return;
     // Never replaces a file already at the new path: the move fails instead.
     if (!::MoveFileA(oldPath.c_str(), newPath.c_str())) return;
 

@@ -13,6 +13,7 @@ export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 
 if [[ -n "${DISPLAY:-}" ]]; then
   korvex_ensure_prefix
+  korvex_prefer_gdi_renderer KORVEX.EXE
   exec wine "$KORVEX_EXE"
 fi
 
@@ -29,4 +30,5 @@ trap 'exit 143' TERM
 
 korvex_start_xvfb
 korvex_ensure_prefix
+korvex_prefer_gdi_renderer KORVEX.EXE
 korvex_screenshot_tour "$KORVEX_EXE" "$KORVEX_ROOT/screenshots"

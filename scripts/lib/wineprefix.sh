@@ -11,6 +11,17 @@ korvex_ensure_prefix() {
   korvex_quietly wineboot korvex_interruptible wineboot -i
 }
 
+# Wine's default Direct3D renderer brings up OpenGL as soon as the DirectX probe
+# makes its DirectDraw objects, which is most of KORVEX.EXE's start-up time and
+# memory. Wine's GDI renderer answers the probe alike (DirectX 7+, the same
+# display devices). Set through Wine's per-program settings, so it holds for the
+# named program alone, and only where no renderer was chosen for it yet.
+korvex_prefer_gdi_renderer() {
+  local key="HKCU\\Software\\Wine\\AppDefaults\\$1\\Direct3D"
+  wine reg query "$key" /v renderer >/dev/null 2>&1 ||
+    korvex_quietly gdi-renderer wine reg add "$key" /v renderer /t REG_SZ /d gdi /f
+}
+
 # Creates the test prefix once; a half-made one (interrupted creation) is made anew.
 korvex_prepare_test_prefix() {
   local ready="$KORVEX_TEST_PREFIX/.korvex-ready"

@@ -71,3 +71,16 @@ TEST(HostProbes, ListOnlyWellFormedNamesAfterNone)
     }
     sheet.PressCancel();
 }
+
+TEST(HostProbes, WithoutPortsDrivesOrSoundDevicesOnlyNoneIsOffered)
+{
+    const CHostInventory bare;
+    CPorts ports([](const std::string&) { return false; });
+    CMisc misc({[] { return DWORD(0); }, [](const std::string&) { return UINT(DRIVE_NO_ROOT_DIR); }}, bare);
+    SheetHarness sheet({&ports, &misc});
+    sheet.ShowPage(1);
+    for (const Texts& items : {ItemTexts(ports.m_hWnd, IDC_PORT_LIST), ItemTexts(misc.m_hWnd, IDC_SOUND_DEVICE),
+                               ItemTexts(misc.m_hWnd, IDC_NETWORK_DRIVE), ItemTexts(misc.m_hWnd, IDC_CDROM_DRIVE)})
+        EXPECT_EQ(items, Texts{"None"});
+    sheet.PressCancel();
+}

@@ -13,9 +13,11 @@
 #include "pages/video.h"
 #include "settings/values.h"
 #include "tests/support/gui.h"
+#include "framework/handles.h"
 #include "tests/support/registry.h"
 #include <gtest/gtest.h>
 #include <memory>
+#include <sddl.h>
 
 namespace {
 template <class Page>
@@ -25,6 +27,17 @@ std::unique_ptr<CPropertyPage> (*const kPages[])() = {
     &Make<CGeneral>, &Make<CStorage>, &Make<CRAM>, &Make<CVideo>, &Make<CInput>, &Make<CPorts>,
     &Make<CMisc>,    &Make<CSCSI>,    &Make<CFloppy>, &Make<CAdvanced>,
 };
+
+// Sets who may do what with the settings key, in the security descriptor language.
+void SetSettingsKeyAccess(const char* descriptor)
+{
+    unique_hkey key;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    ::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, WRITE_DAC, key.put());
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(descriptor, SDDL_REVISION_1, &security, nullptr)) return;
+    ::RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security);
+    ::LocalFree(security);
+}
 }  // namespace
 
 TEST(SettingsContract, EachPageWritesExactlyItsValuesWithTheirKinds)
@@ -46,5 +59,23 @@ TEST(SettingsContract, EachPageWritesExactlyItsValuesWithTheirKinds)
         }
         EXPECT_EQ(CountSettings(), owned);  // and nothing besides
     }
+    DeleteCompanyKey();
+}
+
+TEST(SettingsContract, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
+{
+    DeleteCompanyKey();
+    WriteStringSetting("Volume0", "C:\\gone.hfi");  // the Storage page would write "" here
+    SetSettingsKeyAccess("D:P(A;;KRSDWD;;;WD)");      // read, delete and these permissions only
+    for (auto make : kPages) {
+        std::unique_ptr<CPropertyPage> page = make();
+        SheetHarness sheet({page.get()});
+        SCOPED_TRACE(page->GetWindowText());
+        sheet.PressOK();
+        EXPECT_TRUE(sheet.IsClosed());
+    }
+    SetSettingsKeyAccess("D:P(A;;KA;;;WD)");
+    EXPECT_EQ(CountSettings(), 1);
+    EXPECT_EQ(ReadStringSetting("Volume0"), "C:\\gone.hfi");
     DeleteCompanyKey();
 }

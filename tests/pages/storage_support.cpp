@@ -1,5 +1,7 @@
 #include "tests/pages/storage_support.h"
 #include "pages/hardfile_list.h"
+#include "res/dlg_hardfile_size.h"
+#include "res/dlg_rename_file.h"
 #include "res/dlg_storage.h"
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
@@ -18,6 +20,7 @@ void StoragePageTest::SetUp()
 
 void StoragePageTest::Open(std::unique_ptr<CStorage> custom)
 {
+    sheet.reset();  // a page outlives the sheet that shows it
     page = custom ? std::move(custom) : std::make_unique<CStorage>();
     sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{page.get()});
     hwnd = page->m_hWnd;
@@ -79,4 +82,31 @@ std::string ReadWholeFile(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void PressOKOrGiveUp(HWND dialog)
+{
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+void RenameTo(HWND page, const std::string& text, std::string* shown)
+{
+    OnNextModalDialog([text, shown](HWND dialog) {
+        if (shown) *shown = ControlText(dialog, IDC_RENAME_NAME);
+        ::SetDlgItemTextA(dialog, IDC_RENAME_NAME, text.c_str());
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    ClickButton(page, IDC_STORAGE_RENAME);
+}
+
+void NewHardFile(HWND page, const std::string& path, const char* size)
+{
+    TestApp().AnswerFileDialog(path);
+    OnNextModalDialog([size](HWND dialog) {
+        if (!size) return (void)::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        ::SetDlgItemTextA(dialog, IDC_HARDFILE_MB, size);
+        PressOKOrGiveUp(dialog);
+    });
+    ClickButton(page, IDC_STORAGE_NEW);
 }

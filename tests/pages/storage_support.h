@@ -38,3 +38,9 @@ void ClickCheckBox(HWND page, int row);
 void ClickRow(HWND page, int row);
 void ClickSpin(HWND page, bool upperArrow);
 std::string ReadWholeFile(const std::string& path);
+// OK, then Cancel if OK was refused: a failing test must end, not hang.
+void PressOKOrGiveUp(HWND dialog);
+// Rename with `text` typed in its dialog; `shown` receives what the dialog showed.
+void RenameTo(HWND page, const std::string& text, std::string* shown = nullptr);
+// New with the save dialog answering `path` and the size dialog `size` (cancelled when null).
+void NewHardFile(HWND page, const std::string& path, const char* size);

@@ -9,6 +9,7 @@
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
 #include <climits>
+#include <functional>
 
 namespace {
 Rows Padded(Rows values)
@@ -17,15 +18,6 @@ Rows Padded(Rows values)
     return values;
 }
 
-void RenameTo(HWND page, const std::string& text, std::string* shown = nullptr)
-{
-    OnNextModalDialog([text, shown](HWND dialog) {
-        if (shown) *shown = ControlText(dialog, IDC_RENAME_NAME);
-        ::SetDlgItemTextA(dialog, IDC_RENAME_NAME, text.c_str());
-        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    ClickButton(page, IDC_STORAGE_RENAME);
-}
 }  // namespace
 
 TEST(StorageFigures, AreTrueBeyondThirtyTwoBits)
@@ -119,11 +111,6 @@ TEST_F(StoragePageTest, RemoveAndDeleteTakeEntriesOff)
     ClickRow(hwnd, 0);
     TestApp().AnswerMessageBox(IDNO);
     ClickButton(hwnd, IDC_STORAGE_DELETE);
-    {   // held open without sharing, the file cannot be deleted
-        unique_hfile held(::CreateFileA(a.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        TestApp().AnswerMessageBox(IDYES);
-        ClickButton(hwnd, IDC_STORAGE_DELETE);
-    }
     EXPECT_EQ(TestApp().messageBoxes.at(0).text, "Are you sure you want to delete '" + a + "'?");
     EXPECT_EQ(TestApp().messageBoxes.at(0).type, UINT(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(ListRows().size(), 3u);
@@ -157,11 +144,65 @@ TEST_F(StoragePageTest, RenameMovesTheFileAndKeepsTheEntryInPlace)
     EXPECT_EQ(ListRows(), (Rows{"+" + a, "+" + b, "-" + c}));
     EXPECT_FALSE(sheet->IsApplyEnabled());
 
-    std::string renamed = folder.File("renamed.hfi");
+    // 259 characters: the longest path Windows takes.
+    std::string renamed = folder.path() + std::string(MAX_PATH - 5 - folder.path().size(), 'r') + ".hfi";
     RenameTo(hwnd, renamed);
     EXPECT_TRUE(FileExists(renamed) && !FileExists(b));
     EXPECT_EQ(ListRows(), (Rows{"+" + a, "+" + renamed, "-" + c}));
     EXPECT_TRUE(sheet->IsApplyEnabled());
+}
+
+TEST_F(StoragePageTest, FileOperationsTheSystemRefusesChangeNothingAndSayNothing)
+{
+    // The listed files p and q sit in a folder of their own, which can vanish.
+    const std::string sub = folder.File("sub\\"), p = sub + "p.hfi", q = sub + "q.hfi";
+    const std::string limit = folder.path() + std::string(MAX_PATH - folder.path().size(), 'x');  // 260 characters
+    auto unlist = [&] { ::DeleteFileA(q.c_str()); };
+    auto vanish = [&] { ::DeleteFileA(p.c_str()), unlist(), ::RemoveDirectoryA(sub.c_str()); };
+    auto readOnly = [&] { ::SetFileAttributesA(q.c_str(), FILE_ATTRIBUTE_READONLY); };
+    // Wine then reports a deletion that leaves the file in view, as on a read-only mount.
+    unique_hfile held;
+    auto holdLettingGo = [&] {
+        held.reset(::CreateFileA(q.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr));
+    };
+    const struct { std::string op, fault; std::function<void()> behindTheBack; std::string target; } rows[] = {
+        {"Rename", "file deleted after it was listed", unlist, sub + "r.hfi"},
+        {"Rename", "folder vanished", vanish, sub + "r.hfi"},
+        {"Rename", "target of 260 characters", {}, limit},
+        {"Rename", "target of 261 characters", {}, limit + "x"},
+        {"Rename", "target of 5000 characters", {}, limit + std::string(4740, 'x')},
+        {"Delete", "file deleted after it was listed", unlist, ""},
+        {"Delete", "folder vanished", vanish, ""},
+        {"Delete", "read-only file", readOnly, ""},
+        {"Delete", "file held open by a program that lets it go", holdLettingGo, ""},
+        {"New", "folder vanished", vanish, sub + "new.hfi"},
+        {"New", "target of 260 characters", {}, limit},
+        {"New", "target of 261 characters", {}, limit + "x"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.op + ", " + r.fault);
+        ::CreateDirectoryA(sub.c_str(), nullptr);
+        ::SetFileAttributesA(q.c_str(), FILE_ATTRIBUTE_NORMAL);
+        StoreVolumes({NewFile("sub\\p.hfi"), NewFile("sub\\q.hfi")});
+        TestApp().ResetScript();
+        Open();
+        ClickRow(hwnd, 1);
+        if (r.behindTheBack) r.behindTheBack();
+        const bool qWasThere = FileExists(q);
+        Rows expected = ListRows();
+        if (r.op == "Rename") RenameTo(hwnd, r.target);
+        if (r.op == "Delete") TestApp().AnswerMessageBox(IDYES), ClickButton(hwnd, IDC_STORAGE_DELETE);
+        if (r.op == "New") NewHardFile(hwnd, r.target, "1"), expected.push_back("+" + r.target);  // stays, written or not
+        EXPECT_EQ(ListRows(), expected);
+        EXPECT_EQ(FileExists(q), qWasThere);
+        EXPECT_FALSE(FileExists(r.target));
+        EXPECT_EQ(TestApp().messageBoxes.size(), r.op == "Delete" ? 1u : 0u);
+        EXPECT_EQ(sheet->IsApplyEnabled(), r.op == "New");
+        EXPECT_EQ(::FindWindowA(nullptr, "Creating Hard File"), nullptr);
+        held.reset();
+    }
+    ::SetFileAttributesA(q.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(StoragePageTest, SpinMovesTheSelectedEntryWithinTheList)

@@ -5,6 +5,7 @@
 #include "tests/support/test_app.h"
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ public:
     void PressOK() { Send(PSM_PRESSBUTTON, PSBTN_OK); }
     void PressApply() { Send(PSM_PRESSBUTTON, PSBTN_APPLYNOW); }
     void PressCancel() { Send(PSM_PRESSBUTTON, PSBTN_CANCEL); }
+    void PressHelp() { Send(PSM_PRESSBUTTON, PSBTN_HELP); }
     bool IsApplyEnabled() const;
     // True once OK or Cancel has ended the sheet.
     bool IsClosed() const { return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0; }
@@ -46,12 +48,37 @@ private:
     CPropertySheet m_sheet;
 };
 
+// A page or dialog template of the program, opened as the user meets it: a
+// page (a child template) in a sheet of its own, a dialog modelessly. No page
+// logic runs; what is checked is the template as the system lays it out.
+// Templates not (yet) in the program open nothing: window() is then null.
+class OpenTemplate {
+public:
+    explicit OpenTemplate(UINT templateId);
+    ~OpenTemplate();
+    OpenTemplate(const OpenTemplate&) = delete;
+    OpenTemplate& operator=(const OpenTemplate&) = delete;
+
+    HWND window() const;  // the page or the dialog
+    SheetHarness* sheet() const { return m_sheet.get(); }
+
+private:
+    CPropertyPage m_page;
+    CDialog m_dialog;
+    std::unique_ptr<SheetHarness> m_sheet;
+};
+
 // What the user's choice in a drop-down list or a list box sends: the new
 // selection, then the change notification to the owner.
 void ChooseComboItem(HWND dialog, int comboId, int index);
 void ChooseListItem(HWND dialog, int listId, int index);
 // Opening and closing a drop-down list without choosing anything.
 void OpenAndCloseCombo(HWND dialog, int comboId);
+// A key pressed and released on the keyboard, as the system delivers it to
+// the focused window of the foreground window (made `window`'s root first).
+void PressKey(HWND window, BYTE virtualKey);
+// The controls of a dialog.
+std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.
 void ClickButton(HWND dialog, int buttonId);
 // A click on a radio button: it checks itself, clears the others of its

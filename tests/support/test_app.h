@@ -39,6 +39,8 @@ public:
     std::vector<MessageBoxRecord> messageBoxes;
     std::vector<FileDialogRecord> fileDialogs;
 
+    // The product's one command: Help goes to the framework's help handler.
+    BOOL OnCmdMsg(UINT id) override { return id == ID_HELP ? (OnHelp(), TRUE) : FALSE; }
     int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
     INT_PTR DoFileDialog(CFileDialog& dialog) override;
 
