@@ -24,7 +24,8 @@ std::string FreeSpaceText(uint64_t freeMiB);
 // " 20 MB": a blank, the size in whole MiB, " MB".
 std::string FileSizeText(uint64_t bytes);
 
-// The file opens for reading (existing, read access, other readers allowed).
+// The file opens for reading (existing, read access, other readers allowed)
+// and is a file on a disk, not a device.
 bool FileOpensForReading(const std::string& path);
 // The file's length in bytes; nothing when it does not open or cannot be measured.
 std::optional<uint64_t> FileLength(const std::string& path);
