@@ -2,7 +2,6 @@
 // Driving real windows with messages, the way the user's actions reach them.
 #include "framework/propertysheet.h"
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,7 @@ void PumpMessages();
 // A modeless sheet around the given pages, shown on the test display.
 class SheetHarness {
 public:
-    explicit SheetHarness(std::initializer_list<CPropertyPage*> pages, UINT startPage = 0);
+    explicit SheetHarness(const std::vector<CPropertyPage*>& pages, UINT startPage = 0);
     ~SheetHarness();
     SheetHarness(const SheetHarness&) = delete;
     SheetHarness& operator=(const SheetHarness&) = delete;
