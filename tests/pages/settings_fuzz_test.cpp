@@ -2,7 +2,7 @@
 // value of the table, and a few strays, gets a random kind, size and content,
 // on a host with random devices. The sheet shows every page, applies, shows
 // every page again and applies again. CI runs kCiSeeds; by hand, any seeds:
-//   KORVEX_FUZZ_SEEDS=1-3000,77 wine pages_tests.exe --gtest_filter='Fuzz/*' --gtest_brief=1
+//   KORVEX_FUZZ_SEEDS=1-3000 wine pages_tests.exe --gtest_filter='Fuzz/*' --gtest_brief=1
 #include "host/host_inventory.h"
 #include "pages/advanced.h"
 #include "pages/floppy.h"
@@ -26,10 +26,10 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
-#include <sstream>
 
 namespace {
 // Between them: both range messages of the RAM page (3, 6), existing hard files
@@ -54,17 +54,19 @@ MemoryStatus ScriptedMemory() { return g_host->memory; }
 
 // A page of the sheet, built on the seed's host, and the radio buttons that
 // switch what it shows (clicking them must change nothing it writes).
+using PagePtr = std::unique_ptr<CPropertyPage>;
 struct PageRow {
-    std::unique_ptr<CPropertyPage> (*make)(const FuzzHost& host);
+    PagePtr (*make)(const FuzzHost& host);
     std::vector<int> radios;
 };
-using PagePtr = std::unique_ptr<CPropertyPage>;
+template <class Page>
+PagePtr Make(const FuzzHost&) { return std::make_unique<Page>(); }
 const PageRow kPages[] = {
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CGeneral>(); }, {}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CStorage>(); }, {}},
+    {&Make<CGeneral>, {}},
+    {&Make<CStorage>, {}},
     {[](const FuzzHost&) -> PagePtr { return std::make_unique<CRAM>(ScriptedMemory); }, {}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CVideo>(); },
-     {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2, IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1}},
+    {&Make<CVideo>, {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2,
+                     IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1}},
     {[](const FuzzHost& host) -> PagePtr {
          return std::make_unique<CPorts>([&host](const std::string& name) {
              return (host.openPorts >> ((name[0] == 'L' ? 4 : 0) + name[3] - '1') & 1) != 0;
@@ -75,11 +77,10 @@ const PageRow kPages[] = {
              [&host] { return host.drives; },
              [&host](const std::string& root) { return host.driveTypes[root[0] - 'A']; }});
      }, {}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CSCSI>(); },
-     {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2, IDC_SCSI_UNIT1, IDC_SCSI_UNIT0}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CFloppy>(); },
-     {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CAdvanced>(); }, {}},
+    {&Make<CSCSI>, {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2,
+                    IDC_SCSI_UNIT1, IDC_SCSI_UNIT0}},
+    {&Make<CFloppy>, {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}},
+    {&Make<CAdvanced>, {}},
 };
 
 int Number(Rng& rng)
@@ -188,18 +189,12 @@ std::optional<std::string> ReadText(const SettingsSnapshot& values, const std::s
     return text.substr(0, text.find('\0'));
 }
 
-// Integers written back as read while within [low, high] (and nobody uses
-// their controls), else written as `otherwise`.
-struct KeptRange {
+// Values written back as read (integers while within [low, high], else as
+// `otherwise`), as long as nobody uses their controls.
+struct Kept {
     const SettingValue* value;
-    int low, high, otherwise;
+    int low = INT_MIN, high = INT_MAX, otherwise = 0;
 };
-// Strings written back as read.
-bool IsKeptText(const SettingValue* value)
-{
-    return value == &setting::VideoDriver || value == &setting::PortA || value == &setting::PortB ||
-           value == &setting::RomName;
-}
 
 // Names whose values differ between two snapshots, or are in one only.
 std::vector<std::string> Differences(const SettingsSnapshot& one, const SettingsSnapshot& other,
@@ -256,11 +251,16 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     const int memory = ReadInt(before, setting::Memory.name).value_or(std::min(host.recommendedMB, highest));
     const bool refused = memory < 0 || memory > highest;
     const int corrected = static_cast<int>(Pick(rng, highest + 1));
-    const KeptRange kept[] = {
-        {&setting::Memory, 0, highest, corrected}, {&setting::VideoDevice, INT_MIN, INT_MAX, 0},
-        {&setting::VideoFlags, INT_MIN, INT_MAX, 0}, {&setting::Scsi, INT_MIN, INT_MAX, 0},
-        {&setting::Floppy, INT_MIN, INT_MAX, 0}, {&setting::AudioDevice, -1, HostInventory.SoundDeviceCount - 1, -1},
+    const Kept kept[] = {
+        {&setting::Memory, 0, highest, corrected}, {&setting::VideoDevice}, {&setting::VideoDriver},
+        {&setting::VideoFlags}, {&setting::PortA}, {&setting::PortB}, {&setting::Scsi}, {&setting::Floppy},
+        {&setting::RomName}, {&setting::AudioDevice, -1, HostInventory.SoundDeviceCount - 1, -1},
         {&setting::Machine, 0, 5, -1}, {&setting::StartupSound, 0, 5, -1},
+    };
+    auto keptRule = [&](const SettingValue* value) {
+        const Kept* rule =
+            std::find_if(std::begin(kept), std::end(kept), [&](const Kept& k) { return k.value == value; });
+        return rule == std::end(kept) ? nullptr : rule;
     };
 
     std::vector<PagePtr> pages;
@@ -305,20 +305,19 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
             SCOPED_TRACE(name);
             ASSERT_TRUE(first.count(name));
             owned[name] = first.at(name);
+            const Kept* rule = keptRule(value);
             if (value->kind == SettingKind::String) {
                 ASSERT_EQ(first.at(name).type, DWORD(REG_SZ));
-                if (IsKeptText(value)) {
-                    EXPECT_EQ(ReadText(first, name), ReadText(before, name).value_or(""));
-                } else if (value == &setting::Volume) {
-                    EXPECT_EQ(ReadText(first, name), volumes[unit]);
+                const std::string expected = value == &setting::Volume ? volumes[unit] : ReadText(before, name).value_or("");
+                if (rule || value == &setting::Volume) {
+                    EXPECT_EQ(ReadText(first, name), expected);
                 }
                 continue;
             }
             ASSERT_TRUE(ReadInt(first, name)) << "not a four-byte DWORD";
             const int read = value == &setting::Memory ? memory : ReadInt(before, name).value_or(value->DefaultInt(unit));
-            for (const KeptRange& rule : kept) {
-                if (rule.value != value) continue;
-                EXPECT_EQ(ReadInt(first, name), read >= rule.low && read <= rule.high ? read : rule.otherwise);
+            if (rule) {
+                EXPECT_EQ(ReadInt(first, name), read >= rule->low && read <= rule->high ? read : rule->otherwise);
             }
         }
     }
@@ -334,19 +333,15 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
 }
 
 namespace {
-// KORVEX_FUZZ_SEEDS: seeds and ranges separated by commas ("1-3000,77").
+// KORVEX_FUZZ_SEEDS: one seed, or a range "FIRST-LAST".
 std::vector<unsigned> FuzzSeeds()
 {
+    unsigned first = 0, last = 0;
     const char* given = std::getenv("KORVEX_FUZZ_SEEDS");
-    if (!given || !*given) return {std::begin(kCiSeeds), std::end(kCiSeeds)};
+    if (!given || std::sscanf(given, "%u-%u", &first, &last) < 1)
+        return {std::begin(kCiSeeds), std::end(kCiSeeds)};
     std::vector<unsigned> seeds;
-    std::istringstream items(given);
-    for (std::string item; std::getline(items, item, ',');) {
-        size_t dash = item.find('-');
-        unsigned first = static_cast<unsigned>(std::stoul(item.substr(0, dash)));
-        unsigned last = dash == std::string::npos ? first : static_cast<unsigned>(std::stoul(item.substr(dash + 1)));
-        for (unsigned seed = first; seed <= last && seed >= first; ++seed) seeds.push_back(seed);
-    }
+    for (unsigned seed = first; seed <= std::max(first, last) && seed >= first; ++seed) seeds.push_back(seed);
     return seeds;
 }
 }  // namespace
