@@ -9,8 +9,11 @@ constexpr uint64_t kBytesPerMiB = 1048576;
 
 unique_hfile OpenForReading(const std::string& path)
 {
-    return unique_hfile(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    unique_hfile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Device names ("COM1", "NUL", "CON") open as well, but are no hard files.
+    if (file && ::GetFileType(file.get()) != FILE_TYPE_DISK) file.reset();
+    return file;
 }
 }  // namespace
 

@@ -15,7 +15,7 @@ void PumpMessages()
     }
 }
 
-SheetHarness::SheetHarness(std::initializer_list<CPropertyPage*> pages, UINT startPage)
+SheetHarness::SheetHarness(const std::vector<CPropertyPage*>& pages, UINT startPage)
     : m_sheet(IDS_SHEET_CAPTION, nullptr, startPage)
 {
     for (CPropertyPage* page : pages) m_sheet.AddPage(page);

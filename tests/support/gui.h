@@ -26,7 +26,7 @@ void PumpMessages();
 // A modeless sheet around the given pages, shown on the test display.
 class SheetHarness {
 public:
-    explicit SheetHarness(std::initializer_list<CPropertyPage*> pages, UINT startPage = 0);
+    explicit SheetHarness(const std::vector<CPropertyPage*>& pages, UINT startPage = 0);
     ~SheetHarness();
     SheetHarness(const SheetHarness&) = delete;
     SheetHarness& operator=(const SheetHarness&) = delete;

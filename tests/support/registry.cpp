@@ -74,3 +74,17 @@ int CountSettings()
                        nullptr, nullptr);
     return static_cast<int>(values);
 }
+
+SettingsSnapshot ReadAllSettings()
+{
+    SettingsSnapshot values;
+    unique_hkey key;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return values;
+    char name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = sizeof name;
+        if (::RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        if (std::optional<RawValue> value = ReadRawSetting(name)) values[name] = *value;
+    }
+    return values;
+}

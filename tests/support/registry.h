@@ -2,6 +2,7 @@
 // Direct access to the settings key, bypassing the code under test.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +16,11 @@ bool CompanyKeyExists();
 struct RawValue {
     DWORD type;
     std::vector<BYTE> data;
+    bool operator==(const RawValue& other) const { return type == other.type && data == other.data; }
 };
+// Every value of the settings section by name, as the ANSI calls read it.
+using SettingsSnapshot = std::map<std::string, RawValue>;
+SettingsSnapshot ReadAllSettings();
 std::optional<RawValue> ReadRawSetting(const std::string& name);
 void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size);
 void WriteStringSetting(const std::string& name, const std::string& value);

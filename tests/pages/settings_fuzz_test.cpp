@@ -1,0 +1,350 @@
+// The whole sheet over a settings section filled at random: for each seed every
+// value of the table, and a few strays, gets a random kind, size and content,
+// on a host with random devices. The sheet shows every page, applies, shows
+// every page again and applies again. CI runs kCiSeeds; by hand, any seeds:
+//   KORVEX_FUZZ_SEEDS=1-3000 wine pages_tests.exe --gtest_filter='Fuzz/*' --gtest_brief=1
+#include "host/host_inventory.h"
+#include "pages/advanced.h"
+#include "pages/floppy.h"
+#include "pages/general.h"
+#include "pages/misc.h"
+#include "pages/ports.h"
+#include "pages/ram.h"
+#include "pages/scsi.h"
+#include "pages/storage.h"
+#include "pages/video.h"
+#include "res/dlg_floppy.h"
+#include "res/dlg_ports.h"
+#include "res/dlg_ram.h"
+#include "res/dlg_scsi.h"
+#include "res/dlg_video.h"
+#include "settings/values.h"
+#include "tests/support/gui.h"
+#include "tests/support/registry.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_app.h"
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+
+namespace {
+// Between them: both range messages of the RAM page (3, 6), existing hard files
+// (4, 5, 7) and device names among the volumes (1, 3: "NUL", 4: "COM1:").
+const unsigned kCiSeeds[] = {1, 3, 4, 5, 6, 7};
+
+using Rng = std::mt19937;
+unsigned Pick(Rng& rng, size_t n) { return static_cast<unsigned>(rng() % n); }
+
+// The host the pages see besides HostInventory, which the seed fills too.
+struct FuzzHost {
+    MemoryStatus memory;
+    int availableMB = 0;
+    int recommendedMB = 0;  // half the physical memory, rounded up
+    DWORD drives = 0;
+    UINT driveTypes[26] = {};
+    unsigned openPorts = 0;  // bits 0-3 COM1: to COM4:, bits 4-7 LPT1: to LPT4:
+    std::vector<std::string> files;  // hard files that exist
+};
+const FuzzHost* g_host = nullptr;
+MemoryStatus ScriptedMemory() { return g_host->memory; }
+
+// A page of the sheet, built on the seed's host, and the radio buttons that
+// switch what it shows (clicking them must change nothing it writes).
+using PagePtr = std::unique_ptr<CPropertyPage>;
+struct PageRow {
+    PagePtr (*make)(const FuzzHost& host);
+    std::vector<int> radios;
+};
+template <class Page>
+PagePtr Make(const FuzzHost&) { return std::make_unique<Page>(); }
+const PageRow kPages[] = {
+    {&Make<CGeneral>, {}},
+    {&Make<CStorage>, {}},
+    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CRAM>(ScriptedMemory); }, {}},
+    {&Make<CVideo>, {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2,
+                     IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1}},
+    {[](const FuzzHost& host) -> PagePtr {
+         return std::make_unique<CPorts>([&host](const std::string& name) {
+             return (host.openPorts >> ((name[0] == 'L' ? 4 : 0) + name[3] - '1') & 1) != 0;
+         });
+     }, {IDC_PORT_B, IDC_PORT_A}},
+    {[](const FuzzHost& host) -> PagePtr {
+         return std::make_unique<CMisc>(DriveProbe{
+             [&host] { return host.drives; },
+             [&host](const std::string& root) { return host.driveTypes[root[0] - 'A']; }});
+     }, {}},
+    {&Make<CSCSI>, {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2,
+                    IDC_SCSI_UNIT1, IDC_SCSI_UNIT0}},
+    {&Make<CFloppy>, {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}},
+    {&Make<CAdvanced>, {}},
+};
+
+int Number(Rng& rng)
+{
+    switch (Pick(rng, 6)) {
+    case 0: return static_cast<int>(Pick(rng, 40)) - 2;  // in and around the lists
+    case 1: return static_cast<int>(rng());              // every packed field at random
+    case 2: return Pick(rng, 2) ? INT_MIN : INT_MAX;
+    case 3: return -static_cast<int>(Pick(rng, 1000)) - 1;
+    case 4: return static_cast<int>(Pick(rng, 3000));  // around the RAM page's ranges
+    default: return static_cast<int>(rng() & 0x1FF) | static_cast<int>(1u << Pick(rng, 32));  // fields + one high bit
+    }
+}
+
+// Any bytes but zero.
+std::string Bytes(Rng& rng, size_t most)
+{
+    std::string text(Pick(rng, most + 1), ' ');
+    for (char& c : text) c = static_cast<char>(1 + Pick(rng, 255));
+    return text;
+}
+
+std::string Text(Rng& rng, const FuzzHost& host)
+{
+    switch (Pick(rng, 7)) {
+    case 0: return "";
+    case 1: {
+        std::string path = host.files[Pick(rng, host.files.size())];
+        if (Pick(rng, 2)) ::CharLowerBuffA(&path[0], static_cast<DWORD>(path.size()));
+        return path;
+    }
+    case 2: {  // ports, and device names that open like files
+        const char* devices[] = {"COM1:", "com2", "LPT1:", "lpt3", "COM9", "NUL", "CON"};
+        return devices[Pick(rng, std::size(devices))];
+    }
+    case 3: return std::string(5000, static_cast<char>('A' + Pick(rng, 26)));
+    case 4: return std::string("C:\\ab") + '\0' + "cd";
+    default: return Bytes(rng, 40);
+    }
+}
+
+// A value of any kind and size; none at all for a fifth of the values.
+std::optional<RawValue> RandomValue(Rng& rng, SettingKind kind, const FuzzHost& host)
+{
+    auto bytes = [](const std::string& text) { return std::vector<BYTE>(text.begin(), text.end()); };
+    auto word = [](int n) { return std::string(reinterpret_cast<const char*>(&n), sizeof n); };
+    const std::string text =
+        kind == SettingKind::Integer && Pick(rng, 2) ? std::to_string(Number(rng)) : Text(rng, host);
+    switch (Pick(rng, 10)) {
+    case 0: case 1: return std::nullopt;
+    case 2: case 3: case 4:
+        if (kind == SettingKind::Integer) return RawValue{REG_DWORD, bytes(word(Number(rng)))};
+        return RawValue{REG_SZ, bytes(text + '\0')};
+    case 5: return RawValue{REG_SZ, bytes(Pick(rng, 2) ? text : text + '\0')};  // with or without its terminator
+    case 6: {  // 0, 2, 4, 6 or 8 bytes
+        const std::string high = Pick(rng, 2) ? word(Number(rng)) : "";
+        return RawValue{REG_DWORD, bytes(word(Number(rng)).substr(0, Pick(rng, 3) * 2) + high)};
+    }
+    case 7: return RawValue{REG_QWORD, bytes(word(Number(rng)) + word(Number(rng)))};
+    case 8: return RawValue{REG_BINARY, bytes(Pick(rng, 2) ? text : word(Number(rng)))};
+    default:
+        return RawValue{Pick(rng, 2) ? DWORD(REG_MULTI_SZ) : DWORD(REG_EXPAND_SZ), bytes(text + '\0' + text + '\0' + '\0')};
+    }
+}
+
+// Names the pages read back from their lists stay as short as real ones.
+void MakeHost(Rng& rng, FuzzHost& host, const TempFolder& folder)
+{
+    for (const char* name : {"a.hfi", "b.hfi", "c.hfi"}) host.files.push_back(folder.CreateFileOfSize(name, 16));
+    ResetHostInventory();
+    HostInventory.SoundDeviceCount = static_cast<int>(Pick(rng, MaxSoundDevices + 1));
+    for (int i = 0; i < HostInventory.SoundDeviceCount; ++i) HostInventory.SoundDeviceNames[i] = Text(rng, host);
+    HostInventory.DisplayDeviceCount = static_cast<int>(Pick(rng, MaxDisplayDevices + 1));
+    for (int i = 0; i < HostInventory.DisplayDeviceCount; ++i) {
+        HostInventory.DisplayDriverNames[i] = Bytes(rng, 32);
+        HostInventory.DisplayDescriptions[i] = Text(rng, host);
+    }
+    for (int slot = 0; slot < ScsiSlotCount; ++slot) {
+        if (Pick(rng, 6)) continue;
+        HostInventory.ScsiDeviceTypes[slot] = static_cast<int>(Pick(rng, 40)) - 4;
+        HostInventory.ScsiDeviceNames[slot] = Bytes(rng, 25);  // vendor and product, as INQUIRY gives them
+    }
+    const unsigned scale = Pick(rng, 2) ? 1500 : 30000;  // half the hosts have less to spare than the page's limit
+    const ULONGLONG totalMB = Pick(rng, 65536), physicalMB = Pick(rng, scale), pagingMB = Pick(rng, scale);
+    host.memory = {totalMB << 20, physicalMB << 20, pagingMB << 20};
+    host.availableMB = static_cast<int>(physicalMB + pagingMB);
+    host.recommendedMB = static_cast<int>((totalMB + 1) / 2);
+    host.drives = static_cast<DWORD>(rng());
+    for (UINT& type : host.driveTypes) type = Pick(rng, 7);
+    host.openPorts = Pick(rng, 256);
+}
+
+// A value as the pages read it: an integer only from a four-byte DWORD, a
+// string only from a REG_SZ, up to its first zero; anything else is absent.
+std::optional<int> ReadInt(const SettingsSnapshot& values, const std::string& name)
+{
+    auto found = values.find(name);
+    if (found == values.end() || found->second.type != REG_DWORD || found->second.data.size() != 4) return std::nullopt;
+    return *reinterpret_cast<const int*>(found->second.data.data());
+}
+std::optional<std::string> ReadText(const SettingsSnapshot& values, const std::string& name)
+{
+    auto found = values.find(name);
+    if (found == values.end() || found->second.type != REG_SZ) return std::nullopt;
+    std::string text(found->second.data.begin(), found->second.data.end());
+    return text.substr(0, text.find('\0'));
+}
+
+// Values written back as read (integers while within [low, high], else as
+// `otherwise`), as long as nobody uses their controls.
+struct Kept {
+    const SettingValue* value;
+    int low = INT_MIN, high = INT_MAX, otherwise = 0;
+};
+
+// Names whose values differ between two snapshots, or are in one only.
+std::vector<std::string> Differences(const SettingsSnapshot& one, const SettingsSnapshot& other,
+                                     const SettingsSnapshot& skip = {})
+{
+    std::vector<std::string> names;
+    for (const SettingsSnapshot* side : {&one, &other})
+        for (const auto& [name, raw] : *side)
+            if (!skip.count(name) && (!one.count(name) || !other.count(name) || !(one.at(name) == other.at(name))) &&
+                std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(name);
+    return names;
+}
+
+std::string Range(int high) { return "Please enter an integer between 0 and " + std::to_string(high) + "."; }
+
+class SettingsFuzz : public ::testing::TestWithParam<unsigned> {
+protected:
+    void TearDown() override
+    {
+        ResetHostInventory();
+        DeleteCompanyKey();
+    }
+};
+}  // namespace
+
+TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
+{
+    Rng rng(GetParam());
+    DeleteCompanyKey();
+    TestApp().ResetScript();
+    TempFolder folder;
+    FuzzHost host;
+    MakeHost(rng, host, folder);
+    g_host = &host;
+
+    for (const SettingValue* value : setting::kAll) {
+        for (int unit = 0; unit < 10; ++unit) {  // units beyond the family's are strays
+            if (unit >= value->units && (value->units == 1 || Pick(rng, 3))) continue;
+            if (std::optional<RawValue> raw = RandomValue(rng, value->kind, host))
+                WriteRawSetting(value->Name(unit), raw->type, raw->data.data(), static_cast<DWORD>(raw->data.size()));
+        }
+    }
+    for (const char* stray : {"", "Stray", "Volume"})
+        if (std::optional<RawValue> raw = RandomValue(rng, SettingKind::String, host); raw && Pick(rng, 2))
+            WriteRawSetting(stray, raw->type, raw->data.data(), static_cast<DWORD>(raw->data.size()));
+    if (Pick(rng, 2))  // one below, at or above the page's upper limit
+        WriteDwordSetting(setting::Memory.name, std::min(MaxMemoryMB, host.availableMB) + Pick(rng, 3) - 1);
+    const SettingsSnapshot before = ReadAllSettings();
+
+    // The RAM page refuses to be left once with an amount out of range; the
+    // default, half the host's memory, is always in range.
+    const int highest = std::min(MaxMemoryMB, host.availableMB);
+    const int memory = ReadInt(before, setting::Memory.name).value_or(std::min(host.recommendedMB, highest));
+    const bool refused = memory < 0 || memory > highest;
+    const int corrected = static_cast<int>(Pick(rng, highest + 1));
+    const Kept kept[] = {
+        {&setting::Memory, 0, highest, corrected}, {&setting::VideoDevice}, {&setting::VideoDriver},
+        {&setting::VideoFlags}, {&setting::PortA}, {&setting::PortB}, {&setting::Scsi}, {&setting::Floppy},
+        {&setting::RomName}, {&setting::AudioDevice, -1, HostInventory.SoundDeviceCount - 1, -1},
+        {&setting::Machine, 0, 5, -1}, {&setting::StartupSound, 0, 5, -1},
+    };
+    auto keptRule = [&](const SettingValue* value) {
+        const Kept* rule =
+            std::find_if(std::begin(kept), std::end(kept), [&](const Kept& k) { return k.value == value; });
+        return rule == std::end(kept) ? nullptr : rule;
+    };
+
+    std::vector<PagePtr> pages;
+    std::vector<CPropertyPage*> sheetPages;
+    for (const PageRow& row : kPages) sheetPages.push_back((pages.emplace_back(row.make(host))).get());
+    SheetHarness sheet(sheetPages);
+    auto showAll = [&] {
+        for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
+            sheet.ShowPage(i);
+            if (i > 0 && sheet.CurrentPage() == i - 1 && dynamic_cast<CRAM*>(pages[i - 1].get())) {
+                ::SetDlgItemTextA(pages[i - 1]->m_hWnd, IDC_RAM_SELECTED, std::to_string(corrected).c_str());
+                sheet.ShowPage(i);
+            }
+            ASSERT_EQ(sheet.CurrentPage(), i);
+            for (int radio : kPages[i].radios) ClickRadio(pages[i]->m_hWnd, radio);
+        }
+    };
+    showAll();
+    sheet.PressApply();
+    std::vector<std::string> messages;
+    for (const MessageBoxRecord& box : TestApp().messageBoxes) messages.push_back(box.text);
+    const int limit = memory < 0 || memory > MaxMemoryMB ? MaxMemoryMB : highest;  // the first range it breaks
+    EXPECT_EQ(messages, refused ? std::vector<std::string>{Range(limit)} : std::vector<std::string>{});
+    const SettingsSnapshot first = ReadAllSettings();
+
+    // Hard files that exist, in stored order, come first; the other volumes are empty.
+    std::vector<std::string> volumes;
+    for (int unit = 0; unit < setting::Volume.units; ++unit) {
+        std::string path = ReadText(before, setting::Volume.Name(unit)).value_or("");
+        for (const std::string& file : host.files)
+            if (::lstrcmpiA(file.c_str(), path.c_str()) == 0) volumes.push_back(path);
+    }
+    volumes.resize(setting::Volume.units);
+
+    std::vector<std::string> titles;
+    for (const PagePtr& page : pages) titles.push_back(page->GetWindowText());
+    SettingsSnapshot owned;
+    for (const SettingValue* value : setting::kAll) {
+        if (std::find(titles.begin(), titles.end(), value->page) == titles.end()) continue;
+        for (int unit = 0; unit < value->units; ++unit) {
+            const std::string name = value->Name(unit);
+            SCOPED_TRACE(name);
+            ASSERT_TRUE(first.count(name));
+            owned[name] = first.at(name);
+            const Kept* rule = keptRule(value);
+            if (value->kind == SettingKind::String) {
+                ASSERT_EQ(first.at(name).type, DWORD(REG_SZ));
+                const std::string expected = value == &setting::Volume ? volumes[unit] : ReadText(before, name).value_or("");
+                if (rule || value == &setting::Volume) {
+                    EXPECT_EQ(ReadText(first, name), expected);
+                }
+                continue;
+            }
+            ASSERT_TRUE(ReadInt(first, name)) << "not a four-byte DWORD";
+            const int read = value == &setting::Memory ? memory : ReadInt(before, name).value_or(value->DefaultInt(unit));
+            if (rule) {
+                EXPECT_EQ(ReadInt(first, name), read >= rule->low && read <= rule->high ? read : rule->otherwise);
+            }
+        }
+    }
+    // Strays and the values of pages not on the sheet stay as they were.
+    EXPECT_EQ(Differences(first, before, owned), std::vector<std::string>{});
+
+    // The second Apply, into an empty section, writes the same values again.
+    DeleteCompanyKey();
+    showAll();
+    sheet.PressApply();
+    EXPECT_EQ(Differences(ReadAllSettings(), owned), std::vector<std::string>{});
+    EXPECT_EQ(TestApp().messageBoxes.size(), messages.size());
+}
+
+namespace {
+// KORVEX_FUZZ_SEEDS: one seed, or a range "FIRST-LAST".
+std::vector<unsigned> FuzzSeeds()
+{
+    unsigned first = 0, last = 0;
+    const char* given = std::getenv("KORVEX_FUZZ_SEEDS");
+    if (!given || std::sscanf(given, "%u-%u", &first, &last) < 1)
+        return {std::begin(kCiSeeds), std::end(kCiSeeds)};
+    std::vector<unsigned> seeds;
+    for (unsigned seed = first; seed <= std::max(first, last) && seed >= first; ++seed) seeds.push_back(seed);
+    return seeds;
+}
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Fuzz, SettingsFuzz, ::testing::ValuesIn(FuzzSeeds()),
+                         [](const testing::TestParamInfo<unsigned>& seed) { return "seed" + std::to_string(seed.param); });
