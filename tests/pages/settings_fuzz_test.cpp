@@ -7,6 +7,7 @@
 #include "pages/advanced.h"
 #include "pages/floppy.h"
 #include "pages/general.h"
+#include "pages/input.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
 #include "pages/ram.h"
@@ -19,6 +20,7 @@
 #include "res/dlg_scsi.h"
 #include "res/dlg_video.h"
 #include "settings/values.h"
+#include "framework/handles.h"
 #include "tests/support/gui.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
@@ -28,8 +30,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <memory>
 #include <random>
+#include <sddl.h>
 
 namespace {
 // Between them: both range messages of the RAM page (3, 6), existing hard files
@@ -67,6 +72,7 @@ const PageRow kPages[] = {
     {[](const FuzzHost&) -> PagePtr { return std::make_unique<CRAM>(ScriptedMemory); }, {}},
     {&Make<CVideo>, {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2,
                      IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1}},
+    {&Make<CInput>, {}},
     {[](const FuzzHost& host) -> PagePtr {
          return std::make_unique<CPorts>([&host](const std::string& name) {
              return (host.openPorts >> ((name[0] == 'L' ? 4 : 0) + name[3] - '1') & 1) != 0;
@@ -189,12 +195,25 @@ std::optional<std::string> ReadText(const SettingsSnapshot& values, const std::s
     return text.substr(0, text.find('\0'));
 }
 
-// Values written back as read (integers while within [low, high], else as
-// `otherwise`), as long as nobody uses their controls.
-struct Kept {
-    const SettingValue* value;
-    int low = INT_MIN, high = INT_MAX, otherwise = 0;
-};
+// What a page writes back for the value it read, as long as nobody uses its
+// controls. Strings with any rule are written back as read.
+using Rule = std::function<int(int)>;
+Rule Same() { return [](int read) { return read; }; }
+Rule Within(int low, int high, int otherwise)
+{
+    return [=](int read) { return read >= low && read <= high ? read : otherwise; };
+}
+// Packed four-bit fields {shift, last item}: a field past its list reads as item 0,
+// every other bit is dropped.
+Rule Fields(std::vector<std::pair<int, int>> fields)
+{
+    return [=](int read) {
+        int written = 0;
+        for (auto [shift, last] : fields)
+            if (((read >> shift) & 15) <= last) written |= read & (15 << shift);
+        return written;
+    };
+}
 
 // Names whose values differ between two snapshots, or are in one only.
 std::vector<std::string> Differences(const SettingsSnapshot& one, const SettingsSnapshot& other,
@@ -207,6 +226,30 @@ std::vector<std::string> Differences(const SettingsSnapshot& one, const Settings
                 std::find(names.begin(), names.end(), name) == names.end())
                 names.push_back(name);
     return names;
+}
+
+// Every page of the sheet, built on `host`.
+struct FullSheet {
+    explicit FullSheet(const FuzzHost& host)
+    {
+        g_host = &host;
+        std::vector<CPropertyPage*> raw;
+        for (const PageRow& row : kPages) raw.push_back(pages.emplace_back(row.make(host)).get());
+        sheet = std::make_unique<SheetHarness>(raw);
+    }
+    std::vector<PagePtr> pages;
+    std::unique_ptr<SheetHarness> sheet;
+};
+
+// Sets who may do what with the settings key, in the security descriptor language.
+void SetSettingsKeyAccess(const char* descriptor)
+{
+    unique_hkey key;
+    PSECURITY_DESCRIPTOR security = nullptr;
+    ::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, WRITE_DAC, key.put());
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(descriptor, SDDL_REVISION_1, &security, nullptr)) return;
+    ::RegSetKeySecurity(key.get(), DACL_SECURITY_INFORMATION, security);
+    ::LocalFree(security);
 }
 
 std::string Range(int high) { return "Please enter an integer between 0 and " + std::to_string(high) + "."; }
@@ -229,7 +272,6 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     TempFolder folder;
     FuzzHost host;
     MakeHost(rng, host, folder);
-    g_host = &host;
 
     for (const SettingValue* value : setting::kAll) {
         for (int unit = 0; unit < 10; ++unit) {  // units beyond the family's are strays
@@ -251,22 +293,18 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     const int memory = ReadInt(before, setting::Memory.name).value_or(std::min(host.recommendedMB, highest));
     const bool refused = memory < 0 || memory > highest;
     const int corrected = static_cast<int>(Pick(rng, highest + 1));
-    const Kept kept[] = {
-        {&setting::Memory, 0, highest, corrected}, {&setting::VideoDevice}, {&setting::VideoDriver},
-        {&setting::VideoFlags}, {&setting::PortA}, {&setting::PortB}, {&setting::Scsi}, {&setting::Floppy},
-        {&setting::RomName}, {&setting::AudioDevice, -1, HostInventory.SoundDeviceCount - 1, -1},
-        {&setting::Machine, 0, 5, -1}, {&setting::StartupSound, 0, 5, -1},
-    };
-    auto keptRule = [&](const SettingValue* value) {
-        const Kept* rule =
-            std::find_if(std::begin(kept), std::end(kept), [&](const Kept& k) { return k.value == value; });
-        return rule == std::end(kept) ? nullptr : rule;
+    const std::map<const SettingValue*, Rule> kept = {
+        {&setting::Memory, Within(0, highest, corrected)}, {&setting::VideoDevice, Same()},
+        {&setting::VideoDriver, Same()}, {&setting::VideoFlags, Same()}, {&setting::PortA, Same()},
+        {&setting::PortB, Same()}, {&setting::Scsi, Same()}, {&setting::Floppy, Same()}, {&setting::RomName, Same()},
+        {&setting::KeyFlags, Fields({{0, 1}, {4, 4}})}, {&setting::MouseFlags, Fields({{0, 1}, {4, 1}, {8, 1}})},
+        {&setting::AudioDevice, Within(-1, HostInventory.SoundDeviceCount - 1, -1)},
+        {&setting::Machine, Within(0, 5, -1)}, {&setting::StartupSound, Within(0, 5, -1)},
     };
 
-    std::vector<PagePtr> pages;
-    std::vector<CPropertyPage*> sheetPages;
-    for (const PageRow& row : kPages) sheetPages.push_back((pages.emplace_back(row.make(host))).get());
-    SheetHarness sheet(sheetPages);
+    FullSheet full(host);
+    std::vector<PagePtr>& pages = full.pages;
+    SheetHarness& sheet = *full.sheet;
     auto showAll = [&] {
         for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
             sheet.ShowPage(i);
@@ -305,19 +343,19 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
             SCOPED_TRACE(name);
             ASSERT_TRUE(first.count(name));
             owned[name] = first.at(name);
-            const Kept* rule = keptRule(value);
+            const auto rule = kept.find(value);
             if (value->kind == SettingKind::String) {
                 ASSERT_EQ(first.at(name).type, DWORD(REG_SZ));
                 const std::string expected = value == &setting::Volume ? volumes[unit] : ReadText(before, name).value_or("");
-                if (rule || value == &setting::Volume) {
+                if (rule != kept.end() || value == &setting::Volume) {
                     EXPECT_EQ(ReadText(first, name), expected);
                 }
                 continue;
             }
             ASSERT_TRUE(ReadInt(first, name)) << "not a four-byte DWORD";
             const int read = value == &setting::Memory ? memory : ReadInt(before, name).value_or(value->DefaultInt(unit));
-            if (rule) {
-                EXPECT_EQ(ReadInt(first, name), read >= rule->low && read <= rule->high ? read : rule->otherwise);
+            if (rule != kept.end()) {
+                EXPECT_EQ(ReadInt(first, name), rule->second(read));
             }
         }
     }
@@ -330,6 +368,23 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     sheet.PressApply();
     EXPECT_EQ(Differences(ReadAllSettings(), owned), std::vector<std::string>{});
     EXPECT_EQ(TestApp().messageBoxes.size(), messages.size());
+}
+
+TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
+{
+    DeleteCompanyKey();
+    WriteStringSetting(setting::Volume.name, "C:\\gone.hfi");  // the Storage page would write "" here
+    SetSettingsKeyAccess("D:P(A;;KRSDWD;;;WD)");                 // read, delete and these permissions only
+    FuzzHost host;
+    host.memory = {1ull << 30, 1ull << 30, 0};
+    FullSheet full(host);
+    for (int i = 0; i < static_cast<int>(full.pages.size()); ++i) full.sheet->ShowPage(i);
+    full.sheet->PressOK();
+    EXPECT_TRUE(full.sheet->IsClosed());
+    SetSettingsKeyAccess("D:P(A;;KA;;;WD)");
+    EXPECT_EQ(CountSettings(), 1);
+    EXPECT_EQ(ReadStringSetting(setting::Volume.name), "C:\\gone.hfi");
+    DeleteCompanyKey();
 }
 
 namespace {
