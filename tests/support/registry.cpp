@@ -65,16 +65,6 @@ std::optional<std::string> ReadStringSetting(const std::string& name)
     return text;
 }
 
-int CountSettings()
-{
-    unique_hkey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return 0;
-    DWORD values = 0;
-    ::RegQueryInfoKeyA(key.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
-                       nullptr, nullptr);
-    return static_cast<int>(values);
-}
-
 SettingsSnapshot ReadAllSettings()
 {
     SettingsSnapshot values;
@@ -88,3 +78,5 @@ SettingsSnapshot ReadAllSettings()
     }
     return values;
 }
+
+int CountSettings() { return static_cast<int>(ReadAllSettings().size()); }

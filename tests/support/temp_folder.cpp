@@ -1,27 +1,7 @@
 #include "tests/support/temp_folder.h"
 #include "framework/handles.h"
 #include <windows.h>
-
-namespace {
-void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string full = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full + "\\");
-            else
-                ::DeleteFileA(full.c_str());
-        } while (::FindNextFileA(search, &entry));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-}  // namespace
+#include <shellapi.h>
 
 TempFolder::TempFolder()
 {
@@ -39,7 +19,11 @@ TempFolder::~TempFolder()
     char base[MAX_PATH];
     ::GetTempPathA(MAX_PATH, base);
     ::SetCurrentDirectoryA(base);
-    RemoveTree(m_path);
+    // The shell removes the folder with everything in it; the path ends in two zeros.
+    const std::string from = m_path.substr(0, m_path.size() - 1) + '\0';
+    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str()};
+    remove.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+    ::SHFileOperationA(&remove);
 }
 
 std::string TempFolder::CreateFileOfSize(const std::string& name, unsigned long long size) const
