@@ -106,7 +106,6 @@ TEST_F(InputPageTest, PackedValuesAreShownAsItemsAndWrittenBack)
 {
     const int combos[] = {IDC_KEY_LAYOUT, IDC_CMD_KEY, IDC_MOUSE_LEFT, IDC_MOUSE_MID, IDC_MOUSE_RIGHT};
     const struct { int keyFlags, mouseFlags; std::vector<int> choose; Texts shown; DWORD key, mouse; } rows[] = {
-        {-1, -1, {}, {"USA", "Win Keys", "Click", "Click", "Click"}, 0, 0},  // -1: not stored
         {273, 2, {}, {"ISO", "Left Alt", "Click", "Click", "Click"}, 17, 0},
         {0x45, 0x1F1, {}, {"USA", "Right Ctrl", "Click+Ctrl", "Click", "Click+Ctrl"}, 64, 257},
         {-1, -1, {1, 4, 0, 1, 1}, {"USA", "Win Keys", "Click", "Click", "Click"}, 65, 272},

@@ -179,20 +179,19 @@ void MakeHost(Rng& rng, FuzzHost& host, const TempFolder& folder)
     host.openPorts = Pick(rng, 256);
 }
 
-// A value as the pages read it: an integer only from a four-byte DWORD, a
-// string only from a REG_SZ, up to its first zero; anything else is absent.
-std::optional<int> ReadInt(const SettingsSnapshot& values, const std::string& name)
+std::optional<RawValue> Find(const SettingsSnapshot& values, const std::string& name)
 {
     auto found = values.find(name);
-    if (found == values.end() || found->second.type != REG_DWORD || found->second.data.size() != 4) return std::nullopt;
-    return *reinterpret_cast<const int*>(found->second.data.data());
+    return found == values.end() ? std::nullopt : std::optional<RawValue>(found->second);
+}
+std::optional<int> ReadInt(const SettingsSnapshot& values, const std::string& name)
+{
+    std::optional<DWORD> word = DwordOf(Find(values, name));
+    return word ? std::optional<int>(static_cast<int>(*word)) : std::nullopt;
 }
 std::optional<std::string> ReadText(const SettingsSnapshot& values, const std::string& name)
 {
-    auto found = values.find(name);
-    if (found == values.end() || found->second.type != REG_SZ) return std::nullopt;
-    std::string text(found->second.data.begin(), found->second.data.end());
-    return text.substr(0, text.find('\0'));
+    return TextOf(Find(values, name));
 }
 
 // What a page writes back for the value it read, as long as nobody uses its

@@ -46,24 +46,23 @@ void WriteDwordSetting(const std::string& name, DWORD value)
     WriteRawSetting(name, REG_DWORD, &value, sizeof value);
 }
 
-std::optional<DWORD> ReadDwordSetting(const std::string& name)
+std::optional<DWORD> DwordOf(const std::optional<RawValue>& raw)
 {
-    std::optional<RawValue> raw = ReadRawSetting(name);
     if (!raw || raw->type != REG_DWORD || raw->data.size() != sizeof(DWORD)) return std::nullopt;
     DWORD value;
     memcpy(&value, raw->data.data(), sizeof value);
     return value;
 }
 
-std::optional<std::string> ReadStringSetting(const std::string& name)
+std::optional<std::string> TextOf(const std::optional<RawValue>& raw)
 {
-    std::optional<RawValue> raw = ReadRawSetting(name);
     if (!raw || raw->type != REG_SZ) return std::nullopt;
     std::string text(raw->data.begin(), raw->data.end());
-    size_t end = text.find('\0');
-    if (end != std::string::npos) text.resize(end);
-    return text;
+    return text.substr(0, text.find('\0'));
 }
+
+std::optional<DWORD> ReadDwordSetting(const std::string& name) { return DwordOf(ReadRawSetting(name)); }
+std::optional<std::string> ReadStringSetting(const std::string& name) { return TextOf(ReadRawSetting(name)); }
 
 SettingsSnapshot ReadAllSettings()
 {

@@ -25,7 +25,10 @@ std::optional<RawValue> ReadRawSetting(const std::string& name);
 void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size);
 void WriteStringSetting(const std::string& name, const std::string& value);
 void WriteDwordSetting(const std::string& name, DWORD value);
-// Convenience readers that fail the test's expectation on a wrong kind.
+// A value as the program reads it: an integer only from a four-byte DWORD, a
+// string only from a REG_SZ, up to its first zero; anything else is absent.
+std::optional<DWORD> DwordOf(const std::optional<RawValue>& raw);
+std::optional<std::string> TextOf(const std::optional<RawValue>& raw);
 std::optional<DWORD> ReadDwordSetting(const std::string& name);
 std::optional<std::string> ReadStringSetting(const std::string& name);
 // Number of values in the settings section (0 when it does not exist).
