@@ -13,22 +13,18 @@
 
 namespace {
 // Pages in tab order, then dialogs, with the title of their help topic ("": no
-// help of its own). The Input page's template is not in the program yet: its
-// row checks the topic only until it is.
+// help of its own). A template not in the program has its topic checked only.
 const struct { UINT id; std::string topic; } kWindows[] = {
     {IDD_GENERAL, "General"}, {IDD_STORAGE, "Storage"}, {IDD_RAM, "RAM"}, {IDD_VIDEO, "Video"},
     {IDD_INPUT, "Input"}, {IDD_PORTS, "Ports"}, {IDD_MISC, "Misc"}, {IDD_SCSI, "SCSI"}, {IDD_FLOPPY, "Floppy"},
     {IDD_ADVANCED, "Advanced"}, {IDD_HARDFILE_SIZE, "Hard File Size"}, {IDD_RENAME_FILE, "Rename File"},
-    {IDD_VIDEO_PROPS, "Video Device Properties"}, {IDD_WRITE_PROGRESS, ""}, {AFX_IDD_HELP, ""},
+    {IDD_VIDEO_PROPS, "Video Device Properties"}, {IDD_WRITE_PROGRESS, ""}, {AFX_IDD_HELP, ""}, {IDD_PRESS_KEY, ""},
 };
 
-struct Caption {
-    std::string text;
-    std::string name;  // how a topic names a button or a label: no mnemonic, no closing colon
-    std::optional<SIZE> needed;  // pixels it takes, none for edits, lists and icons
-};
-
-Caption Measure(HWND control)
+// Pixels the caption of `control` takes, with the control's own font and what
+// it draws beside the text; none for edits, lists and icons. `name` receives how
+// a topic names a button or a label: without mnemonic and closing colon.
+std::optional<SIZE> Measure(HWND control, std::string& name)
 {
     char kind[16] = {};
     ::GetClassNameA(control, kind, sizeof kind);
@@ -36,29 +32,28 @@ Caption Measure(HWND control)
     // A static text, not an icon or a frame, wraps at word breaks; a label is one without an id.
     const bool isText = ::lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
     const bool isButton = ::lstrcmpiA(kind, "Button") == 0;
-    Caption c{CWnd(control).GetWindowText()};
+    const std::string caption = CWnd(control).GetWindowText();
     if (isButton || (isText && LOWORD(::GetDlgCtrlID(control)) == 0xFFFF))
-        for (char letter : c.text) c.name += letter == '&' ? "" : std::string(1, letter);
-    if (!c.name.empty() && c.name.back() == ':') c.name.pop_back();
-    if (c.name.size() > 40) c.name.clear();  // an explanation, not a name
-    if (c.text.empty() || !(isText || (isButton && button <= BS_AUTORADIOBUTTON))) return c;
+        for (char letter : caption)
+            if (letter != '&') name += letter;
+    if (!name.empty() && name.back() == ':') name.pop_back();
+    if (name.size() > 40) name.clear();  // an explanation, not a name
+    if (caption.empty() || !(isText || (isButton && button <= BS_AUTORADIOBUTTON))) return std::nullopt;
     HDC dc = ::GetDC(control);
     ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)));
     TEXTMETRICA font = {};
     ::GetTextMetricsA(dc, &font);
     // Beside the text: a push button's focus rectangle, a group box's corner and
     // the gaps at its text, a check box or radio button's box and gap.
-    const int chrome = isText ? 0
-                       : button <= BS_DEFPUSHBUTTON ? 2 * (::GetSystemMetrics(SM_CXEDGE) + 1)
-                       : button == BS_GROUPBOX      ? 2 * font.tmAveCharWidth
-                                                    : ::MulDiv(13, ::GetDeviceCaps(dc, LOGPIXELSX), 96) + font.tmAveCharWidth / 2;
+    const int box = ::MulDiv(13, ::GetDeviceCaps(dc, LOGPIXELSX), 96) + font.tmAveCharWidth / 2;
+    const int chrome = isText ? 0 : button <= BS_DEFPUSHBUTTON ? 2 * (::GetSystemMetrics(SM_CXEDGE) + 1)
+                       : button == BS_GROUPBOX ? 2 * font.tmAveCharWidth : box;
     RECT text = {};
     ::GetClientRect(control, &text);
     text.right -= chrome;
-    ::DrawTextA(dc, c.text.c_str(), -1, &text, DT_CALCRECT | (isText ? DT_WORDBREAK : DT_SINGLELINE));
+    ::DrawTextA(dc, caption.c_str(), -1, &text, DT_CALCRECT | (isText ? DT_WORDBREAK : DT_SINGLELINE));
     ::ReleaseDC(control, dc);
-    c.needed = SIZE{text.right + chrome, text.bottom};
-    return c;
+    return SIZE{text.right + chrome, text.bottom};
 }
 
 // The caption of the help window that `action` opens, which is then closed.
@@ -92,11 +87,12 @@ TEST(EveryWindow, CaptionsFitAndHelpShowsItsTopic)
         for (HWND control : controls) {
             RECT room = {};
             ::GetClientRect(control, &room);
-            const Caption c = Measure(control);
-            EXPECT_TRUE(!c.needed || (c.needed->cx <= room.right && c.needed->cy <= room.bottom))
-                << "at " << dpi << " DPI, \"" << c.text << "\" needs " << c.needed->cx << "x" << c.needed->cy
-                << " pixels of " << room.right << "x" << room.bottom;
-            EXPECT_TRUE(!topic || topic->text.find(c.name) != std::string::npos) << c.name;
+            std::string name;
+            const std::optional<SIZE> needed = Measure(control, name);
+            EXPECT_TRUE(!needed || (needed->cx <= room.right && needed->cy <= room.bottom))
+                << "at " << dpi << " DPI, \"" << CWnd(control).GetWindowText() << "\" needs " << needed->cx << "x"
+                << needed->cy << " pixels of " << room.right << "x" << room.bottom;
+            EXPECT_TRUE(!topic || topic->text.find(name) != std::string::npos) << name;
         }
         if (!topic) continue;
         const std::string caption = topic->title + " Help";

@@ -22,8 +22,9 @@ void DropOnList(HWND page, const std::vector<std::wstring>& paths)
 
 TEST_F(StorageTest, DroppedFilesJoinTheListCheckedUpToTheLimit)
 {
-    // "Café" has an ANSI form; the other name has none and is taken by its short name.
-    const std::wstring cafe = Wide(folder.path()) + L"Caf\u00E9.hfi", foreign = Wide(folder.path()) + L"\u4E2D\u05E9.hfi";
+    // "Café" has an ANSI form; "Ā" has none but a look-alike, "A", which would
+    // name another file: it is taken by its short name.
+    const std::wstring cafe = Wide(folder.path()) + L"Caf\u00E9.hfi", foreign = Wide(folder.path()) + L"\u0100.hfi";
     std::vector<std::wstring> eight;
     for (char letter = 'd'; letter <= 'k'; ++letter) eight.push_back(Wide(Path(letter)));
     Run({{"two drops", {"a"}, [&] {

@@ -1,15 +1,6 @@
 #include "tests/pages/storage_support.h"
 #include "pages/hardfile_list.h"
 
-namespace {
-void ClickAt(HWND page, int id, int x, int y)
-{
-    ::SendDlgItemMessageA(page, id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendDlgItemMessageA(page, id, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    PumpMessages();
-}
-}  // namespace
-
 void StorageTest::Open(const Rows& stored, std::unique_ptr<CStorage> custom)
 {
     sheet.reset();
@@ -37,7 +28,6 @@ void StorageTest::Run(const std::vector<Scenario>& scenarios)
         for (int i = 0; i < theHardFileList.GetCount(); ++i)
             if (theHardFileList.GetCheck(i)) checked.push_back(theHardFileList.GetText(i));
         EXPECT_EQ(page->m_nChecked, static_cast<int>(checked.size()));
-        EXPECT_EQ(::FindWindowA(nullptr, "Creating Hard File"), nullptr);
         sheet->PressOK();
         for (int n = 0; n < 10; ++n) volumes.push_back(ReadStringSetting("Volume" + std::to_string(n)).value_or("?"));
         checked.resize(10);
@@ -50,25 +40,25 @@ std::string StorageTest::Listed() const
     std::string listed;
     for (int i = 0; i < theHardFileList.GetCount(); ++i) {
         std::string path = theHardFileList.GetText(i);
-        const size_t name = folder.path().size();
-        if (path.size() == name + 5 && path == Path(path[name])) path = path.substr(name, 1);
+        const size_t letter = folder.path().size();
+        if (path.size() == letter + 5 && path == Path(path[letter])) path = path.substr(letter, 1);
         listed += (i ? " " : "") + std::string(theHardFileList.GetCheck(i) ? "+" : "-") + path;
     }
     return listed;
 }
 
-void StorageTest::Click(int row, bool onBox)
+void StorageTest::ClickAt(int id, int x, int y)
 {
-    RECT rect = {};
-    ::SendDlgItemMessageA(hwnd, IDC_HARDFILE_LIST, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    ClickAt(hwnd, IDC_HARDFILE_LIST, onBox ? 8 : 100, (rect.top + rect.bottom) / 2);
+    ::SendDlgItemMessageA(hwnd, id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendDlgItemMessageA(hwnd, id, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    PumpMessages();
 }
 
 void StorageTest::Spin(bool up)
 {
     RECT rect;
     ::GetClientRect(::GetDlgItem(hwnd, IDC_STORAGE_SPIN), &rect);
-    ClickAt(hwnd, IDC_STORAGE_SPIN, rect.right / 2, up ? 2 : rect.bottom - 3);
+    ClickAt(IDC_STORAGE_SPIN, rect.right / 2, up ? 2 : rect.bottom - 3);
 }
 
 void StorageTest::Type(int button, int edit, const char* text)

@@ -27,12 +27,14 @@ class StorageTest : public DialogTest {
 protected:
     void Open(const Rows& stored, std::unique_ptr<CStorage> custom = nullptr);
     // Each scenario, then what holds after any: the count of checked entries is
-    // right, no progress window is left, and OK stores the checked entries in order.
+    // right, and OK stores the checked entries in list order.
     void Run(const std::vector<Scenario>& scenarios);
     std::string Path(char letter) const { return folder.File(std::string(1, letter) + ".hfi"); }
     std::string Listed() const;
     static std::string Box(const std::string& text, UINT type) { return text + " #" + std::to_string(type); }
-    void Click(int row, bool onBox = false);  // on the row's text, or on its check box
+    void ClickAt(int id, int x, int y);
+    // On a row's text, or on its check box; rows are 20 pixels high.
+    void Click(int row, bool onBox = false) { ClickAt(IDC_HARDFILE_LIST, onBox ? 8 : 100, row * 20 + 10); }
     void Spin(bool up);
     void Space() { ::SendDlgItemMessageA(hwnd, IDC_HARDFILE_LIST, WM_KEYDOWN, VK_SPACE, 0); }
     void Press(int id) { ClickButton(hwnd, id); }
@@ -42,8 +44,7 @@ protected:
     void Rename(const std::string& to) { Type(IDC_STORAGE_RENAME, IDC_RENAME_NAME, to.c_str()); }
     void New(const std::string& path, const char* size)
     {
-        TestApp().AnswerFileDialog(path);
-        Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size);
+        TestApp().AnswerFileDialog(path), Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size);
     }
 
     TempFolder folder;
