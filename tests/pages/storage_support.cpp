@@ -1,112 +1,73 @@
 #include "tests/pages/storage_support.h"
 #include "pages/hardfile_list.h"
-#include "res/dlg_hardfile_size.h"
-#include "res/dlg_rename_file.h"
-#include "res/dlg_storage.h"
-#include "tests/support/registry.h"
-#include "tests/support/test_app.h"
-#include <fstream>
-#include <iterator>
 
-void StoragePageTest::SetUp()
+void StorageTest::Open(const Rows& stored, std::unique_ptr<CStorage> custom)
 {
-    DeleteCompanyKey();
-    TestApp().ResetScript();
-    m_startFolder = CurrentDirectory();
-    a = NewFile("a.hfi");
-    b = NewFile("b.hfi");
-    c = NewFile("c.hfi");
-}
-
-void StoragePageTest::Open(std::unique_ptr<CStorage> custom)
-{
-    sheet.reset();  // a page outlives the sheet that shows it
+    sheet.reset();
+    DialogTest::SetUp();
+    ::SetCurrentDirectoryA(start.c_str());
+    for (char letter = 'a'; letter <= 'k'; ++letter) folder.CreateFileOfSize(std::string(1, letter) + ".hfi", 16);
+    for (size_t n = 0; n < stored.size(); ++n)
+        WriteStringSetting("Volume" + std::to_string(n), stored[n].size() == 1 ? Path(stored[n][0]) : stored[n]);
     page = custom ? std::move(custom) : std::make_unique<CStorage>();
-    sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{page.get()});
+    sheet = std::make_unique<SheetHarness>(std::vector<CPropertyPage*>{page.get()});
     hwnd = page->m_hWnd;
 }
 
-void StoragePageTest::TearDown()
+void StorageTest::Run(const std::vector<Scenario>& scenarios)
 {
-    sheet.reset();
-    page.reset();
-    ::SetCurrentDirectoryA(m_startFolder.c_str());
-    DeleteCompanyKey();
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.what);
+        Open(s.stored);
+        s.act();
+        EXPECT_EQ(Listed(), s.listed);
+        EXPECT_EQ(sheet->IsApplyEnabled(), s.modified);
+        Rows said, checked, volumes;
+        for (const MessageBoxRecord& box : TestApp().messageBoxes) said.push_back(Box(box.text, box.type));
+        EXPECT_EQ(said, s.said);
+        for (int i = 0; i < theHardFileList.GetCount(); ++i)
+            if (theHardFileList.GetCheck(i)) checked.push_back(theHardFileList.GetText(i));
+        EXPECT_EQ(page->m_nChecked, static_cast<int>(checked.size()));
+        sheet->PressOK();
+        for (int n = 0; n < 10; ++n) volumes.push_back(ReadStringSetting("Volume" + std::to_string(n)).value_or("?"));
+        checked.resize(10);
+        EXPECT_EQ(volumes, checked);
+    }
 }
 
-void StoragePageTest::StoreVolumes(const Rows& paths)
+std::string StorageTest::Listed() const
 {
-    for (size_t n = 0; n < paths.size(); ++n) WriteStringSetting("Volume" + std::to_string(n), paths[n]);
+    std::string listed;
+    for (int i = 0; i < theHardFileList.GetCount(); ++i) {
+        std::string path = theHardFileList.GetText(i);
+        const size_t letter = folder.path().size();
+        if (path.size() == letter + 5 && path == Path(path[letter])) path = path.substr(letter, 1);
+        listed += (i ? " " : "") + std::string(theHardFileList.GetCheck(i) ? "+" : "-") + path;
+    }
+    return listed;
 }
 
-Rows StoragePageTest::StoredVolumes()
+void StorageTest::ClickAt(int id, int x, int y)
 {
-    Rows values;
-    for (int n = 0; n < 10; ++n) values.push_back(ReadStringSetting("Volume" + std::to_string(n)).value_or("<absent>"));
-    return values;
-}
-
-Rows ListRows()
-{
-    Rows rows;
-    for (int i = 0; i < theHardFileList.GetCount(); ++i)
-        rows.push_back((theHardFileList.GetCheck(i) ? "+" : "-") + theHardFileList.GetText(i));
-    return rows;
-}
-
-static void ClickAt(HWND control, int x, int y)
-{
-    ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    ::SendDlgItemMessageA(hwnd, id, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendDlgItemMessageA(hwnd, id, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     PumpMessages();
 }
 
-static void ClickInRow(HWND page, int row, int x)
-{
-    RECT rect = {};
-    ::SendDlgItemMessageA(page, IDC_HARDFILE_LIST, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
-    ClickAt(::GetDlgItem(page, IDC_HARDFILE_LIST), x, (rect.top + rect.bottom) / 2);
-}
-
-void ClickCheckBox(HWND page, int row) { ClickInRow(page, row, 8); }
-void ClickRow(HWND page, int row) { ClickInRow(page, row, 100); }
-
-void ClickSpin(HWND page, bool upperArrow)
+void StorageTest::Spin(bool up)
 {
     RECT rect;
-    ::GetClientRect(::GetDlgItem(page, IDC_STORAGE_SPIN), &rect);
-    ClickAt(::GetDlgItem(page, IDC_STORAGE_SPIN), rect.right / 2, upperArrow ? 2 : rect.bottom - 3);
+    ::GetClientRect(::GetDlgItem(hwnd, IDC_STORAGE_SPIN), &rect);
+    ClickAt(IDC_STORAGE_SPIN, rect.right / 2, up ? 2 : rect.bottom - 3);
 }
 
-std::string ReadWholeFile(const std::string& path)
+void StorageTest::Type(int button, int edit, const char* text)
 {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void PressOKOrGiveUp(HWND dialog)
-{
-    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-}
-
-void RenameTo(HWND page, const std::string& text, std::string* shown)
-{
-    OnNextModalDialog([text, shown](HWND dialog) {
-        if (shown) *shown = ControlText(dialog, IDC_RENAME_NAME);
-        ::SetDlgItemTextA(dialog, IDC_RENAME_NAME, text.c_str());
-        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    OnNextModalDialog([this, edit, text](HWND dialog) {
+        shown = ControlText(dialog, edit);
+        if (text) ::SetDlgItemTextA(dialog, edit, text);
+        ::SendMessageA(dialog, WM_COMMAND, text ? IDOK : IDCANCEL, 0);
+        if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // OK refused: end, not hang
     });
-    ClickButton(page, IDC_STORAGE_RENAME);
-}
-
-void NewHardFile(HWND page, const std::string& path, const char* size)
-{
-    TestApp().AnswerFileDialog(path);
-    OnNextModalDialog([size](HWND dialog) {
-        if (!size) return (void)::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        ::SetDlgItemTextA(dialog, IDC_HARDFILE_MB, size);
-        PressOKOrGiveUp(dialog);
-    });
-    ClickButton(page, IDC_STORAGE_NEW);
+    Press(button);
 }
