@@ -49,7 +49,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListAndTheVolumes)
              Click(0, true), Click(1, true), Press(IDC_STORAGE_REMOVE), Press(IDC_STORAGE_REMOVE);  // none selected
              EXPECT_TRUE(FileExists(Path('c')));
          }, "-a", true, {ask, ask}},
-        {"Rename refuses the same, no, a taken and an unreachable name, then moves", {"a", "b", "c"}, [&] {
+        {"Rename refuses the same, no, a taken and an unreachable name, then moves; a vanished file stays listed", {"a", "b", "c"}, [&] {
              Click(1);
              for (const std::string& refused : {b, std::string(), Path('c'), folder.File("no\\b.hfi"), tooLong})
                  Rename(refused);
@@ -57,6 +57,8 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListAndTheVolumes)
              Rename(longest);
              EXPECT_EQ(shown, b);  // the entry, as the last dialog found it
              EXPECT_TRUE(FileExists(longest) && !FileExists(b));
+             ::DeleteFileA(Path('c').c_str()), Click(2), Rename(Path('z'));  // gone since it was listed
+             EXPECT_FALSE(FileExists(Path('z')));
          }, "+a +" + longest + " +c", true, {}},
         // Wine reports the deletion of a file that a program holds open but lets
         // go, while the file stays in view, as on a read-only mount.
