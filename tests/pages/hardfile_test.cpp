@@ -45,9 +45,10 @@ TEST(HardFileSize, ArrowsReachBeyondSixteenBitsAndNoMoreThanIsFreeIsTaken)
 
 TEST_F(StorageTest, NewWritesZerosQuietlyAndItsEntryStaysWhateverHappens)
 {
-    const std::string made = folder.File("new disk.hfi"), zero = folder.File("zero.hfi"), none = folder.File("none.hfi");
+    const std::string made = folder.File("new disk.hfi"), zero = folder.File("zero.hfi"), none = folder.File("none.hfi"),
+                      vanished = folder.File("gone\\v.hfi");
     Run({
-        {"New replaces the chosen file; size 0, a cancelled size, a cancelled file dialog", {}, [&] {
+        {"New replaces the chosen file; size 0, a cancelled size, a cancelled file dialog, a vanished folder", {}, [&] {
              std::ofstream(made, std::ios::binary) << std::string(7 << 20, 'x');
              New(made, "5");
              EXPECT_EQ(TestApp().fileDialogs.at(0).title, "New Hard File");
@@ -55,7 +56,9 @@ TEST_F(StorageTest, NewWritesZerosQuietlyAndItsEntryStaysWhateverHappens)
              EXPECT_EQ(CurrentDirectory(), folder.path());
              New(zero, "0"), New(none, nullptr), Press(IDC_STORAGE_NEW);  // the file dialog, unanswered, cancels
              EXPECT_FALSE(FileExists(zero) || FileExists(none));
-         }, "+" + made + " +" + zero + " +" + none, true, {}},
+             New(vanished, "1");  // into a folder that is gone: nothing written, nothing said
+             EXPECT_FALSE(FileExists(vanished));
+         }, "+" + made + " +" + zero + " +" + none + " +" + vanished, true, {}},
         {"a full disk", {}, [&] {
              Open({}, std::make_unique<StorageOnSmallDisk>());
              New(made, "8");
