@@ -12,10 +12,7 @@
 
 namespace {
 
-const std::string kSystemAspi = [] {
-    char folder[MAX_PATH];
-    return std::string(folder, ::GetSystemDirectoryA(folder, MAX_PATH)) + "\\wnaspi32.dll";
-}();
+const std::string kSystemAspi = [] { char f[MAX_PATH]; return std::string(f, ::GetSystemDirectoryA(f, MAX_PATH)) + "\\wnaspi32.dll"; }();
 
 // The top-level window of that caption once it is shown (start-up takes stock of
 // the host first; give it time on a slow machine).
@@ -37,8 +34,7 @@ struct Program {
         STARTUPINFOA startup = {sizeof startup};
         exe = "\"" + exe + "\"";
         if (!::CreateProcessA(nullptr, &exe[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &started)) return;
-        process.reset(started.hProcess);
-        thread.reset(started.hThread);
+        process.reset(started.hProcess), thread.reset(started.hThread);
         sheet = WaitForWindow("KORVEX Properties");
     }
     ~Program()

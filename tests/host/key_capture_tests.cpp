@@ -24,7 +24,8 @@ namespace {
 
 enum Step { NoFailure, AtCreate, AtDevice, AtFormat, AtLevel, AtBuffer, AtAcquire, WrongSetting };
 
-#define NOT_CALLED(method, ...) \
+// Methods whose answer the capture does not use, if it calls them at all.
+#define STUB(method, ...) \
     HRESULT STDMETHODCALLTYPE method(__VA_ARGS__) override { return E_NOTIMPL; }
 
 // DirectInput and its keyboard in one object; a set-up call with a setting other
@@ -39,15 +40,12 @@ public:
     int references = 0;
     bool dialogShown = false;
 
-    HRESULT Make(DWORD version, IDirectInputA** object)
+    HRESULT Make(DWORD version, IDirectInputA** made)
     {
         dialogShown = ::IsWindowVisible(::FindWindowA(nullptr, "Press a Key"));
-        return Answer(version == 0x700 ? AtCreate : WrongSetting, reinterpret_cast<void**>(object), static_cast<IDirectInputA*>(this));
+        return Answer<IDirectInputA>(version == 0x700 ? AtCreate : WrongSetting, made, this);
     }
-    HRESULT STDMETHODCALLTYPE CreateDevice(REFGUID, IDirectInputDeviceA** device, IUnknown*) override
-    {
-        return Answer(AtDevice, reinterpret_cast<void**>(device), static_cast<IDirectInputDeviceA*>(this));
-    }
+    HRESULT STDMETHODCALLTYPE CreateDevice(REFGUID, IDirectInputDeviceA** made, IUnknown*) override { return Answer<IDirectInputDeviceA>(AtDevice, made, this); }
     HRESULT STDMETHODCALLTYPE SetDataFormat(const DIDATAFORMAT*) override { return Answer(AtFormat); }
     HRESULT STDMETHODCALLTYPE SetCooperativeLevel(HWND, DWORD flags) override
     {
@@ -55,10 +53,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE SetProperty(REFGUID property, const DIPROPHEADER* header) override
     {
-        return Answer(&property == &DIPROP_BUFFERSIZE && reinterpret_cast<const DIPROPDWORD*>(header)->dwData == 16 ? AtBuffer : WrongSetting);
+        const bool size16 = &property == &DIPROP_BUFFERSIZE && reinterpret_cast<const DIPROPDWORD*>(header)->dwData == 16;
+        return Answer(size16 ? AtBuffer : WrongSetting);
     }
     HRESULT STDMETHODCALLTYPE Acquire() override { m_acquired = m_failing != AtAcquire; return Answer(AtAcquire); }
-    HRESULT STDMETHODCALLTYPE Unacquire() override { return DI_OK; }
     HRESULT STDMETHODCALLTYPE GetDeviceData(DWORD, DIDEVICEOBJECTDATA* records, DWORD* count, DWORD) override
     {
         HRESULT result = m_acquired ? DI_OK : DIERR_NOTACQUIRED;
@@ -77,19 +75,20 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
     ULONG STDMETHODCALLTYPE Release() override { return --references; }
 
-    NOT_CALLED(QueryInterface, REFIID, void**) NOT_CALLED(GetDeviceStatus, REFGUID)
-    NOT_CALLED(EnumDevices, DWORD, LPDIENUMDEVICESCALLBACKA, void*, DWORD) NOT_CALLED(RunControlPanel, HWND, DWORD)
-    NOT_CALLED(Initialize, HINSTANCE, DWORD) NOT_CALLED(Initialize, HINSTANCE, DWORD, REFGUID)
-    NOT_CALLED(GetCapabilities, DIDEVCAPS*) NOT_CALLED(GetProperty, REFGUID, DIPROPHEADER*)
-    NOT_CALLED(EnumObjects, LPDIENUMDEVICEOBJECTSCALLBACKA, void*, DWORD) NOT_CALLED(SetEventNotification, HANDLE)
-    NOT_CALLED(GetObjectInfo, DIDEVICEOBJECTINSTANCEA*, DWORD, DWORD) NOT_CALLED(GetDeviceInfo, DIDEVICEINSTANCEA*)
-    NOT_CALLED(GetDeviceState, DWORD, void*)  // whether the key is still held: the capture cannot tell
+    STUB(QueryInterface, REFIID, void**) STUB(GetDeviceStatus, REFGUID) STUB(Unacquire)
+    STUB(EnumDevices, DWORD, LPDIENUMDEVICESCALLBACKA, void*, DWORD) STUB(RunControlPanel, HWND, DWORD)
+    STUB(Initialize, HINSTANCE, DWORD) STUB(Initialize, HINSTANCE, DWORD, REFGUID) STUB(GetCapabilities, DIDEVCAPS*)
+    STUB(GetProperty, REFGUID, DIPROPHEADER*) STUB(EnumObjects, LPDIENUMDEVICEOBJECTSCALLBACKA, void*, DWORD)
+    STUB(SetEventNotification, HANDLE) STUB(GetObjectInfo, DIDEVICEOBJECTINSTANCEA*, DWORD, DWORD)
+    STUB(GetDeviceInfo, DIDEVICEINSTANCEA*) STUB(GetDeviceState, DWORD, void*)  // so the key never seems held
 
 private:
-    HRESULT Answer(Step step, void** object = nullptr, IUnknown* made = nullptr)
+    // The object is handed out, and counted, only when its step succeeds.
+    template <class Interface = IUnknown>
+    HRESULT Answer(Step step, Interface** made = nullptr, Interface* object = nullptr)
     {
         const bool fails = step == m_failing || step == WrongSetting;
-        if (object) *object = fails ? nullptr : (AddRef(), made);
+        if (made) *made = fails ? nullptr : (AddRef(), object);
         return fails ? DIERR_GENERIC : DI_OK;
     }
 

@@ -1,9 +1,11 @@
-// The General page's host texts from given system answers, and the processor
-// detection on the processor running the test.
+// The General page's host texts from given system answers, and the processor and
+// DirectX detection on the host running the test.
 #include <gtest/gtest.h>
 
 #include <cpuid.h>
 
+#include "host/directx_probe.h"
+#include "host/host_inventory.h"
 #include "host/processor_class.h"
 #include "host/system_facts.h"
 
@@ -13,7 +15,7 @@ DWORD g_offeredSize;
 BOOL WINAPI NameFits(LPSTR buffer, LPDWORD size) { return g_offeredSize = *size, lstrcpyA(buffer, "long.user"), TRUE; }
 BOOL WINAPI NameTooLong(LPSTR, LPDWORD) { return FALSE; }
 
-TEST(SystemFacts, ProcessorMemoryWindowsDirectXAndUserTexts)
+TEST(SystemFacts, ProcessorDirectXMemoryWindowsAndUserTexts)
 {
     const struct { DWORD value; const char* name; } processors[] = {
         {3, "80386"}, {4, "80486"}, {0x0480, "80486"}, {0x0543, "Pentium ('586)"},
@@ -22,6 +24,10 @@ TEST(SystemFacts, ProcessorMemoryWindowsDirectXAndUserTexts)
     unsigned eax = 0, ebx, ecx, edx;
     ASSERT_TRUE(__get_cpuid(1, &eax, &ebx, &ecx, &edx));
     EXPECT_EQ(DetectProcessorClass(), eax);  // every x86-64 processor has CPUID
+    // Wine has all of DirectX 7: a wrong argument to any call the probe makes, or
+    // DirectMusic asked for without COM, shows as a lower version.
+    DetectDirectXVersion();
+    EXPECT_EQ(HostInventory.DirectXVersion, 0x700u);
 
     const ULONGLONG MiB = 1 << 20;
     EXPECT_EQ(MemoryText(24 * MiB - 1, 63 * MiB + MiB / 2), "23 / 64 MB");  // available down, total plus one
