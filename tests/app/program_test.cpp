@@ -1,7 +1,6 @@
-// KORVEX.EXE itself: start-up, the sheet it opens, what it leaves in the
-// registry when the user closes it with OK (the screenshot tour checks Cancel),
-// and where it takes the libraries it loads by name. Each case starts the real
-// program.
+// KORVEX.EXE itself, started as a user would: the sheet it opens, what OK leaves
+// in the registry (the screenshot tour checks Cancel), and where it takes the
+// libraries it loads by name.
 #include "framework/handles.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
@@ -13,144 +12,103 @@
 
 namespace {
 
-constexpr int kPageCount = 10;  // General, Storage, RAM, Video, Input, Ports, Misc, SCSI, Floppy, Advanced
-constexpr int kLastPage = kPageCount - 1;
-constexpr int kValueCount = 48;  // every value of the settings section
+const std::string kSystemAspi = [] { char f[MAX_PATH]; return std::string(f, ::GetSystemDirectoryA(f, MAX_PATH)) + "\\wnaspi32.dll"; }();
 
-// With a trailing backslash.
-std::string SystemFolder()
-{
-    char folder[MAX_PATH];
-    return std::string(folder, ::GetSystemDirectoryA(folder, MAX_PATH)) + "\\";
-}
-
-// The top-level window of that caption, once it is shown (start-up takes
-// stock of the host first; give it time on a slow machine).
+// The top-level window of that caption once it is shown (start-up takes stock of
+// the host first; give it time on a slow machine).
 HWND WaitForWindow(const char* caption)
 {
     HWND found = nullptr;
-    for (int waited = 0; waited < 30000 && !found; waited += 50) {
-        found = ::FindWindowA(nullptr, caption);
-        if (!found) ::Sleep(50);
-    }
+    for (int waited = 0; waited < 30000 && !(found = ::FindWindowA(nullptr, caption)); waited += 50) ::Sleep(50);
     return found;
 }
 
-class RunningProgram {
-public:
-    explicit RunningProgram(const std::string& exe = KORVEX_EXE_PATH, const char* folder = nullptr)
+// The program started from `exe` in the current folder `folder`; ended unless the test closed it.
+struct Program {
+    PROCESS_INFORMATION started = {};
+    unique_hfile process, thread;
+    HWND sheet = nullptr;
+
+    explicit Program(std::string exe = KORVEX_EXE_PATH, const char* folder = nullptr)
     {
         STARTUPINFOA startup = {sizeof startup};
-        PROCESS_INFORMATION process = {};
-        std::string commandLine = "\"" + exe + "\"";
-        if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                              &process))
-            return;
-        m_process.reset(process.hProcess);
-        m_processId = process.dwProcessId;
-        unique_hfile thread(process.hThread);
-        m_sheet = WaitForWindow("KORVEX Properties");
+        exe = "\"" + exe + "\"";
+        if (!::CreateProcessA(nullptr, &exe[0], nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &started)) return;
+        process.reset(started.hProcess), thread.reset(started.hThread);
+        sheet = WaitForWindow("KORVEX Properties");
     }
-    ~RunningProgram()
+    ~Program()
     {
-        if (m_process && ::WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(m_process.get(), 1);
-            ::WaitForSingleObject(m_process.get(), 10000);  // its files are free again
-        }
+        if (!process) return;
+        ::TerminateProcess(process.get(), 1);  // fails harmlessly once it has ended
+        ::WaitForSingleObject(process.get(), 10000);  // its files are free again
     }
-
-    HWND sheet() const { return m_sheet; }
-    int PageCount() const
+    bool PressOkAndEnd() const
     {
-        HWND tabs = reinterpret_cast<HWND>(::SendMessageA(m_sheet, PSM_GETTABCONTROL, 0, 0));
-        return static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+        ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0;
     }
-    void ShowPage(int index) const { ::SendMessageA(m_sheet, PSM_SETCURSEL, index, 0); }
-    void Press(int button) const { ::PostMessageA(m_sheet, PSM_PRESSBUTTON, button, 0); }
-    bool EndsWithin(DWORD milliseconds) const
+    // Where it loaded wnaspi32 from; empty when it is not loaded.
+    std::string AspiPath() const
     {
-        return m_process && ::WaitForSingleObject(m_process.get(), milliseconds) == WAIT_OBJECT_0;
-    }
-
-    // Where the program loaded the library `name` from; empty when it is not loaded.
-    std::string ModulePath(const char* name) const
-    {
-        unique_hfile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, m_processId));
+        if (!sheet) return "(not started)";
+        unique_hfile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, started.dwProcessId));
         MODULEENTRY32 module = {sizeof module};
         for (BOOL more = ::Module32First(snapshot.get(), &module); more; more = ::Module32Next(snapshot.get(), &module))
-            if (::lstrcmpiA(module.szModule, name) == 0) return module.szExePath;
+            if (::lstrcmpiA(module.szModule, "wnaspi32.dll") == 0) return module.szExePath;
         return "";
     }
-
-private:
-    unique_hfile m_process{nullptr};
-    DWORD m_processId = 0;
-    HWND m_sheet = nullptr;
 };
 
-class ProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override { DeleteCompanyKey(); }
-    void TearDown() override { DeleteCompanyKey(); }
-};
-// Cases run only in the CTest entry whose environment has Wine refuse the
-// DirectX and ASPI libraries, as on a host that has none of them.
-using BareHost = ProgramTest;
+using ProgramTest = FreshSettingsTest;
+// Run only by the CTest entry whose environment has Wine refuse the DirectX and
+// ASPI libraries, as on a host that has none of them.
+using BareHost = FreshSettingsTest;
 
 // Wine keeps a stand-in for each library it implements in the system folder,
-// which the search reaches before the current folder; a Windows host need have
-// no wnaspi32 there. The stand-in is moved aside while this object lives (first
-// putting back one that a run which died left aside).
-struct WineAspiAside {
-    const std::string path = SystemFolder() + "wnaspi32.dll", aside = path + ".aside";
-    WineAspiAside() { ::MoveFileA(aside.c_str(), path.c_str()), ::MoveFileA(path.c_str(), aside.c_str()); }
-    ~WineAspiAside() { ::MoveFileA(aside.c_str(), path.c_str()); }
+// which the search reaches before the current folder; a Windows host need have no
+// wnaspi32 there. Put back when this object goes, and when it comes, in case a
+// run that died left it aside.
+struct WineAspi {
+    const std::string aside = kSystemAspi + ".aside";
+    WineAspi() { PutBack(); }
+    ~WineAspi() { PutBack(); }
+    void PutBack() const { ::MoveFileA(aside.c_str(), kSystemAspi.c_str()); }
+    bool PutAside() const { return ::MoveFileA(kSystemAspi.c_str(), aside.c_str()); }
 };
 
 }  // namespace
 
-TEST_F(ProgramTest, OkAfterOnlyTheGeneralPageWritesNothing)
+// The search for a library loaded by name: the system folder, and the program's,
+// but never the current folder, where anybody may have put anything.
+TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGeneralWritesNothing)
 {
-    RunningProgram program;
-    ASSERT_NE(program.sheet(), nullptr);
-    EXPECT_EQ(program.PageCount(), kPageCount);
-    // Wine's own layer: the system folder is still searched.
-    EXPECT_STRCASEEQ(program.ModulePath("wnaspi32.dll").c_str(), (SystemFolder() + "wnaspi32.dll").c_str());
-    program.Press(PSBTN_OK);
-    EXPECT_TRUE(program.EndsWithin(10000));
+    WineAspi wineAspi;
+    TempFolder current, besides;
+    for (const TempFolder* folder : {&current, &besides})
+        ASSERT_TRUE(::CopyFileA(PLANTED_LIBRARY_PATH, folder->File("wnaspi32.dll").c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileA(KORVEX_EXE_PATH, besides.File("KORVEX.EXE").c_str(), FALSE));
+    EXPECT_STRCASEEQ(Program(KORVEX_EXE_PATH, current.path().c_str()).AspiPath().c_str(), kSystemAspi.c_str());
+    ASSERT_TRUE(wineAspi.PutAside());
+    EXPECT_EQ(Program(KORVEX_EXE_PATH, current.path().c_str()).AspiPath(), "");
+    Program program(besides.File("KORVEX.EXE"), current.path().c_str());
+    EXPECT_STRCASEEQ(program.AspiPath().c_str(), besides.File("wnaspi32.dll").c_str());
+    EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_FALSE(CompanyKeyExists());
 }
 
 TEST_F(BareHost, EveryPageOpensAndApplies)
 {
     ASSERT_EQ(::LoadLibraryA("ddraw.dll"), nullptr) << "Wine was not told to refuse DirectX";
-    RunningProgram program;
-    ASSERT_NE(program.sheet(), nullptr);
-    EXPECT_EQ(program.ModulePath("wnaspi32.dll"), "");  // refused to the program too
-    for (int page = kLastPage; page >= 0; --page) program.ShowPage(page);
+    Program program;
+    ASSERT_NE(program.sheet, nullptr);
+    EXPECT_EQ(program.AspiPath(), "");  // refused to the program too
+    for (int page = 9; page >= 0; --page) ::SendMessageA(program.sheet, PSM_SETCURSEL, page, 0);
     // Help reaches the program's own command and shows the active page's topic.
-    program.Press(PSBTN_HELP);
+    ::PostMessageA(program.sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
     HWND help = WaitForWindow("General Help");
     ASSERT_NE(help, nullptr);
     ::SendMessageA(help, WM_COMMAND, IDOK, 0);
-    program.Press(PSBTN_OK);
-    EXPECT_TRUE(program.EndsWithin(10000));
-    EXPECT_EQ(CountSettings(), kValueCount);
-}
-
-TEST_F(ProgramTest, ALibraryInTheCurrentFolderIsNotLoadedOneBesideTheProgramIs)
-{
-    WineAspiAside noSystemLayer;
-    TempFolder current, besides;
-    ASSERT_TRUE(::CopyFileA(ASPI_DOUBLE_PATH, current.File("wnaspi32.dll").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA(ASPI_DOUBLE_PATH, besides.File("wnaspi32.dll").c_str(), FALSE));
-    ASSERT_TRUE(::CopyFileA(KORVEX_EXE_PATH, besides.File("KORVEX.EXE").c_str(), FALSE));
-    {
-        RunningProgram program(KORVEX_EXE_PATH, current.path().c_str());
-        ASSERT_NE(program.sheet(), nullptr);
-        EXPECT_EQ(program.ModulePath("wnaspi32.dll"), "");
-    }
-    RunningProgram program(besides.File("KORVEX.EXE"), current.path().c_str());
-    ASSERT_NE(program.sheet(), nullptr);
-    EXPECT_STRCASEEQ(program.ModulePath("wnaspi32.dll").c_str(), besides.File("wnaspi32.dll").c_str());
+    EXPECT_TRUE(program.PressOkAndEnd());
+    EXPECT_EQ(CountSettings(), 48);  // every value of every page
 }

@@ -8,11 +8,10 @@
 TEST(SystemFileDialog, OpenAndSaveDialogsAppear)
 {
     for (BOOL open : {TRUE, FALSE}) {
-        SCOPED_TRACE(open ? "open" : "save");
         CFileDialog dialog(open);
         HWND shown = nullptr;
         OnNextModalDialog([&shown](HWND window) { ::PostMessageA(shown = window, WM_COMMAND, IDCANCEL, 0); });
-        EXPECT_EQ(dialog.ShowSystemDialog(), IDCANCEL);
-        EXPECT_TRUE(shown);
+        EXPECT_EQ(dialog.ShowSystemDialog(), IDCANCEL) << open;
+        EXPECT_TRUE(shown) << open;
     }
 }
