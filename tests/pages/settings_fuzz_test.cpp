@@ -38,8 +38,9 @@
 
 namespace {
 // Between them: both range messages of the RAM page (3, 6), existing hard files
-// (4, 5, 7) and device names among the volumes (1, 3: "NUL", 4: "COM1:").
-const unsigned kCiSeeds[] = {1, 3, 4, 5, 6, 7};
+// (4, 5, 7), device names among the volumes (1, 3: "NUL", 4: "COM1:"), and the
+// Floppy word's high bits and Key_Flags and Mouse_Flags fields past 7 (53, 70).
+const unsigned kCiSeeds[] = {1, 3, 4, 5, 6, 7, 53, 70};
 
 using Rng = std::mt19937;
 unsigned Pick(Rng& rng, size_t n) { return static_cast<unsigned>(rng() % n); }
