@@ -1,6 +1,7 @@
 #include "host/directx_probe.h"
 
 #include <dmusicc.h>
+#include <optional>
 #include <string>
 
 #include "framework/handles.h"
@@ -58,34 +59,19 @@ void Report(DirectXProbeSystem& system, const char* problem)
     system.OutputDebugStringA((std::string(problem) + "\r\n").c_str());
 }
 
-// DirectInput came with DirectX 3. Its entry point is only looked up, never called.
-bool HasDirectInput(DirectXProbeSystem& system)
+// DirectInput came with DirectX 3. Its entry point is only looked up, never
+// called. On Windows NT 4 the library is freed as soon as the entry point has
+// been looked up, before a missing one is reported; elsewhere on return.
+bool HasDirectInput(DirectXProbeSystem& system, bool freeBeforeReport)
 {
-    ProbeLibrary dinput(system, "DINPUT.DLL");
-    if (!dinput) {
+    std::optional<ProbeLibrary> dinput;
+    dinput.emplace(system, "DINPUT.DLL");
+    if (!*dinput) {
         Report(system, "Couldn't LoadLibrary DInput");
         return false;
     }
-    if (!dinput.Find("DirectInputCreateA")) {
-        Report(system, "Couldn't GetProcAddress DInputCreate");
-        return false;
-    }
-    return true;
-}
-
-// The same question on Windows NT 4, where the library is freed as soon as the
-// entry point has been looked up, before a missing one is reported.
-bool HasDirectInputOnNT4(DirectXProbeSystem& system)
-{
-    bool found = false;
-    {
-        ProbeLibrary dinput(system, "DINPUT.DLL");
-        if (!dinput) {
-            Report(system, "Couldn't LoadLibrary DInput");
-            return false;
-        }
-        found = dinput.Find("DirectInputCreateA") != nullptr;
-    }
+    const bool found = dinput->Find("DirectInputCreateA") != nullptr;
+    if (freeBeforeReport) dinput.reset();
     if (!found) Report(system, "Couldn't GetProcAddress DInputCreate");
     return found;
 }
@@ -106,7 +92,7 @@ DWORD ProbeDirectDraw(DirectXProbeSystem& system, FARPROC directDrawCreate)
             return DirectX1;
         }
     }
-    if (!HasDirectInput(system)) return DirectX2;
+    if (!HasDirectInput(system, false)) return DirectX2;
 
     // A DirectDraw that cannot even share the desktop or reach the primary surface
     // is of no use to the emulator, whatever interfaces it has.
@@ -153,7 +139,7 @@ DWORD ProbeDirectXVersion(DirectXProbeSystem& system)
     // NT before 5 had at most DirectX 3, and its DirectDraw is not worth probing.
     if (windows.dwPlatformId == VER_PLATFORM_WIN32_NT && windows.dwMajorVersion < 5) {
         if (windows.dwMajorVersion < 4) return DirectXNone;
-        return HasDirectInputOnNT4(system) ? DirectX3 : DirectX2;
+        return HasDirectInput(system, true) ? DirectX3 : DirectX2;
     }
 
     ProbeLibrary ddrawLibrary(system, "DDRAW.DLL");
