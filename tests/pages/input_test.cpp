@@ -1,5 +1,5 @@
-// The Input page on a real sheet: the packed keyboard and mouse values, and the
-// joystick buttons capturing real key presses through DirectInput.
+// The Input page on a real sheet: the joystick buttons capturing real key
+// presses through DirectInput.
 #include "host/keyboard_input.h"
 #include "pages/input.h"
 #include "res/dlg_input.h"
@@ -101,34 +101,6 @@ protected:
     HWND hwnd = nullptr;
 };
 }  // namespace
-
-TEST_F(InputPageTest, PackedValuesAreShownAsItemsAndWrittenBack)
-{
-    const int combos[] = {IDC_KEY_LAYOUT, IDC_CMD_KEY, IDC_MOUSE_LEFT, IDC_MOUSE_MID, IDC_MOUSE_RIGHT};
-    const struct { int keyFlags, mouseFlags; std::vector<int> choose; Texts shown; DWORD key, mouse; } rows[] = {
-        {273, 2, {}, {"ISO", "Left Alt", "Click", "Click", "Click"}, 17, 0},
-        {0xC5, 0x1F1, {}, {"USA", "Win Keys", "Click+Ctrl", "Click", "Click+Ctrl"}, 0, 257},  // fields past their lists
-        {-1, -1, {1, 4, 0, 1, 1}, {"USA", "Win Keys", "Click", "Click", "Click"}, 65, 272},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.keyFlags << " " << r.mouseFlags);
-        DeleteCompanyKey();
-        if (r.keyFlags != -1) WriteDwordSetting("Key_Flags", r.keyFlags);
-        if (r.mouseFlags != -1) WriteDwordSetting("Mouse_Flags", r.mouseFlags);
-        Open();
-        for (int i = 0; i < 5; ++i) EXPECT_EQ(ControlText(hwnd, combos[i]), r.shown[i]);
-        EXPECT_TRUE(sheet->IsApplyEnabled());  // merely showing the page offers Apply
-        for (size_t i = 0; i < r.choose.size(); ++i) ChooseComboItem(hwnd, combos[i], r.choose[i]);
-        sheet->PressApply();
-        EXPECT_EQ(ReadDwordSetting("Key_Flags"), r.key);
-        EXPECT_EQ(ReadDwordSetting("Mouse_Flags"), r.mouse);
-    }
-    for (int combo : combos) {  // closing a list marks the page even without a change
-        sheet->PressApply();
-        OpenAndCloseCombo(hwnd, combo);
-        EXPECT_TRUE(sheet->IsApplyEnabled()) << combo;
-    }
-}
 
 // Round after round with both cores busy: DirectInput then often sees a key
 // before its window messages are queued, which must still never reach the sheet.

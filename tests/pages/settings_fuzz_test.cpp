@@ -4,16 +4,7 @@
 // every page again and applies again. CI runs kCiSeeds; by hand, any seeds:
 //   KORVEX_FUZZ_SEEDS=1-3000 wine pages_tests.exe --gtest_filter='Fuzz/*' --gtest_brief=1
 #include "host/host_inventory.h"
-#include "pages/advanced.h"
-#include "pages/floppy.h"
-#include "pages/general.h"
-#include "pages/input.h"
-#include "pages/misc.h"
-#include "pages/ports.h"
 #include "pages/ram.h"
-#include "pages/scsi.h"
-#include "pages/storage.h"
-#include "pages/video.h"
 #include "res/dlg_floppy.h"
 #include "res/dlg_ports.h"
 #include "res/dlg_ram.h"
@@ -21,10 +12,8 @@
 #include "res/dlg_video.h"
 #include "settings/values.h"
 #include "framework/handles.h"
-#include "tests/support/gui.h"
-#include "tests/support/registry.h"
+#include "tests/pages/full_sheet.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/test_app.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <climits>
@@ -32,7 +21,6 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
-#include <memory>
 #include <random>
 #include <sddl.h>
 
@@ -45,49 +33,21 @@ const unsigned kCiSeeds[] = {1, 3, 4, 5, 6, 7, 53, 70};
 using Rng = std::mt19937;
 unsigned Pick(Rng& rng, size_t n) { return static_cast<unsigned>(rng() % n); }
 
-// The host the pages see besides HostInventory, which the seed fills too.
-struct FuzzHost {
-    MemoryStatus memory;
+// The host the pages see, and what the seed made of it.
+struct FuzzHost : ScriptedHost {
     int availableMB = 0;
     int recommendedMB = 0;  // half the physical memory, rounded up
-    DWORD drives = 0;
-    UINT driveTypes[26] = {};
-    unsigned openPorts = 0;  // bits 0-3 COM1: to COM4:, bits 4-7 LPT1: to LPT4:
     std::vector<std::string> files;  // hard files that exist
 };
-const FuzzHost* g_host = nullptr;
-MemoryStatus ScriptedMemory() { return g_host->memory; }
 
-// A page of the sheet, built on the seed's host, and the radio buttons that
-// switch what it shows (clicking them must change nothing it writes).
-using PagePtr = std::unique_ptr<CPropertyPage>;
-struct PageRow {
-    PagePtr (*make)(const FuzzHost& host);
-    std::vector<int> radios;
-};
-template <class Page>
-PagePtr Make(const FuzzHost&) { return std::make_unique<Page>(); }
-const PageRow kPages[] = {
-    {&Make<CGeneral>, {}},
-    {&Make<CStorage>, {}},
-    {[](const FuzzHost&) -> PagePtr { return std::make_unique<CRAM>(ScriptedMemory); }, {}},
-    {&Make<CVideo>, {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2,
-                     IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1}},
-    {&Make<CInput>, {}},
-    {[](const FuzzHost& host) -> PagePtr {
-         return std::make_unique<CPorts>([&host](const std::string& name) {
-             return (host.openPorts >> ((name[0] == 'L' ? 4 : 0) + name[3] - '1') & 1) != 0;
-         });
-     }, {IDC_PORT_B, IDC_PORT_A}},
-    {[](const FuzzHost& host) -> PagePtr {
-         return std::make_unique<CMisc>(DriveProbe{
-             [&host] { return host.drives; },
-             [&host](const std::string& root) { return host.driveTypes[root[0] - 'A']; }});
-     }, {}},
-    {&Make<CSCSI>, {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2,
-                    IDC_SCSI_UNIT1, IDC_SCSI_UNIT0}},
-    {&Make<CFloppy>, {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}},
-    {&Make<CAdvanced>, {}},
+// The radio buttons that switch what each page shows: clicking them must change
+// nothing it writes.
+const std::vector<int> kRadios[kPageCount] = {
+    {}, {}, {},
+    {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2, IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1},
+    {}, {IDC_PORT_B, IDC_PORT_A}, {},
+    {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2, IDC_SCSI_UNIT1, IDC_SCSI_UNIT0},
+    {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}, {},
 };
 
 int Number(Rng& rng)
@@ -228,19 +188,6 @@ std::vector<std::string> Differences(const SettingsSnapshot& one, const Settings
     return names;
 }
 
-// Every page of the sheet, built on `host`.
-struct FullSheet {
-    explicit FullSheet(const FuzzHost& host)
-    {
-        g_host = &host;
-        std::vector<CPropertyPage*> raw;
-        for (const PageRow& row : kPages) raw.push_back(pages.emplace_back(row.make(host)).get());
-        sheet = std::make_unique<SheetHarness>(raw);
-    }
-    std::vector<PagePtr> pages;
-    std::unique_ptr<SheetHarness> sheet;
-};
-
 // Sets who may do what with the settings key, in the security descriptor language.
 void SetSettingsKeyAccess(const char* descriptor)
 {
@@ -303,17 +250,16 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     };
 
     FullSheet full(host);
-    std::vector<PagePtr>& pages = full.pages;
     SheetHarness& sheet = *full.sheet;
     auto showAll = [&] {
-        for (int i = 0; i < static_cast<int>(pages.size()); ++i) {
+        for (int i = 0; i < kPageCount; ++i) {
             sheet.ShowPage(i);
-            if (i > 0 && sheet.CurrentPage() == i - 1 && dynamic_cast<CRAM*>(pages[i - 1].get())) {
-                ::SetDlgItemTextA(pages[i - 1]->m_hWnd, IDC_RAM_SELECTED, std::to_string(corrected).c_str());
+            if (i - 1 == kRam && sheet.CurrentPage() == kRam) {
+                ::SetDlgItemTextA(full.Page(kRam), IDC_RAM_SELECTED, std::to_string(corrected).c_str());
                 sheet.ShowPage(i);
             }
             ASSERT_EQ(sheet.CurrentPage(), i);
-            for (int radio : kPages[i].radios) ClickRadio(pages[i]->m_hWnd, radio);
+            for (int radio : kRadios[i]) ClickRadio(full.Page(i), radio);
         }
     };
     showAll();
@@ -334,7 +280,7 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     volumes.resize(setting::Volume.units);
 
     std::vector<std::string> titles;
-    for (const PagePtr& page : pages) titles.push_back(page->GetWindowText());
+    for (const auto& page : full.pages) titles.push_back(page->GetWindowText());
     SettingsSnapshot owned;
     for (const SettingValue* value : setting::kAll) {
         if (std::find(titles.begin(), titles.end(), value->page) == titles.end()) continue;
@@ -378,7 +324,7 @@ TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
     FuzzHost host;
     host.memory = {1ull << 30, 1ull << 30, 0};
     FullSheet full(host);
-    for (int i = 0; i < static_cast<int>(full.pages.size()); ++i) full.sheet->ShowPage(i);
+    for (int i = 0; i < kPageCount; ++i) full.sheet->ShowPage(i);
     full.sheet->PressOK();
     EXPECT_TRUE(full.sheet->IsClosed());
     SetSettingsKeyAccess("D:P(A;;KA;;;WD)");
