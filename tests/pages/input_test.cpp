@@ -4,9 +4,7 @@
 #include "pages/input.h"
 #include "res/dlg_input.h"
 #include "tests/support/gui.h"
-#include "tests/support/test_resources.h"
 #include <atomic>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -62,51 +60,35 @@ void CALLBACK AnswerCapture(HWND, UINT, UINT_PTR, DWORD)
     if (g_answer >= 0) g_typist = std::thread(PressKey, g_answer & 0xFF);
 }
 
-class InputPageTest : public DialogTest {
-protected:
-    // Shown after another page, as in the product: the sheet enables Apply only
-    // once it has made its first page.
-    void Open()
-    {
-        sheet.reset();
-        page.reset(new CInput);
-        sheet.reset(new SheetHarness({&first, page.get()}));
-        sheet->ShowPage(1);
-        hwnd = page->m_hWnd;
+// Clicks a joystick button and answers its capture; then the sheet gets what is
+// left in the queue the way its modal loop would.
+void Capture(const SheetHarness& sheet, HWND page, int button, int answer)
+{
+    g_answer = answer;
+    g_page = page;
+    g_dialogs = 0;
+    if (answer == kStaleEndSignal) ::PostMessageA(sheet.hwnd(), 0, 0, 0);
+    const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, AnswerCapture);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    if (g_typist.joinable()) g_typist.join();
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (::SendMessageA(sheet.hwnd(), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg))) continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
     }
-
-    // Clicks a joystick button and answers its capture; then the sheet gets
-    // what is left in the queue the way its modal loop would.
-    void Capture(int button, int answer)
-    {
-        g_answer = answer;
-        g_page = hwnd;
-        g_dialogs = 0;
-        if (answer == kStaleEndSignal) ::PostMessageA(sheet->hwnd(), 0, 0, 0);
-        const UINT_PTR answering = ::SetTimer(nullptr, 0, 10, AnswerCapture);
-        ::SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        if (g_typist.joinable()) g_typist.join();
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (::SendMessageA(sheet->hwnd(), PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg))) continue;
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        ::KillTimer(nullptr, answering);
-    }
-
-    CPropertyPage first{IDD_TEST_NUMBER_PAGE};
-    std::unique_ptr<CInput> page;
-    std::unique_ptr<SheetHarness> sheet;
-    HWND hwnd = nullptr;
-};
+    ::KillTimer(nullptr, answering);
+}
+using InputPageTest = DialogTest;
 }  // namespace
 
 // Round after round with both cores busy: DirectInput then often sees a key
 // before its window messages are queued, which must still never reach the sheet.
 TEST_F(InputPageTest, JoystickButtonsCaptureRealKeysThatNeverActOnTheSheet)
 {
-    Open();
+    CInput page;
+    SheetHarness sheet({&page});
+    const HWND hwnd = page.m_hWnd;
     for (int id : {IDC_JOY_UP_LEFT, IDC_JOY_UP_RIGHT, IDC_JOY_DOWN_LEFT, IDC_JOY_DOWN_RIGHT, IDC_USE_DIAGONALS})
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hwnd, id))) << id;
     const HWND focus = ::GetFocus();
@@ -130,12 +112,12 @@ TEST_F(InputPageTest, JoystickButtonsCaptureRealKeysThatNeverActOnTheSheet)
     for (int round = 0; round < 2; ++round) {
         for (const auto& r : rows) {
             SCOPED_TRACE(testing::Message() << r.shown << " " << r.answer << " in round " << round);
-            Capture(r.button, r.answer);
-            EXPECT_EQ(page->m_nCapturedKey, r.answer < 0 ? -1 : r.answer & 0xFF);
+            Capture(sheet, hwnd, r.button, r.answer);
+            EXPECT_EQ(page.m_nCapturedKey, r.answer < 0 ? -1 : r.answer & 0xFF);
             EXPECT_EQ(ControlText(hwnd, r.button), r.shown);
             EXPECT_TRUE(theDirectInput == nullptr && theKeyboard == nullptr);
             EXPECT_EQ(::FindWindowA(nullptr, "Press a Key"), nullptr);
-            ASSERT_FALSE(sheet->IsClosed());
+            ASSERT_FALSE(sheet.IsClosed());
             EXPECT_EQ(::GetFocus(), focus);
             EXPECT_EQ(g_menusOpened, 0);
             EXPECT_LE(g_dialogs, 1);
