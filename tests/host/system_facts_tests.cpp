@@ -11,21 +11,21 @@
 
 namespace {
 
-DWORD g_offeredSize;
-BOOL WINAPI NameFits(LPSTR buffer, LPDWORD size) { return g_offeredSize = *size, lstrcpyA(buffer, "long.user"), TRUE; }
+// The name only fits a buffer of at least 260 bytes.
+BOOL WINAPI LongName(LPSTR buffer, LPDWORD size) { return *size >= 260 && lstrcpyA(buffer, "long.user"); }
 BOOL WINAPI NameTooLong(LPSTR, LPDWORD) { return FALSE; }
 
 TEST(SystemFacts, ProcessorDirectXMemoryWindowsAndUserTexts)
 {
     const struct { DWORD value; const char* name; } processors[] = {
-        {3, "80386"}, {4, "80486"}, {0x0480, "80486"}, {0x0543, "Pentium ('586)"},
-        {0x0633, "Pentium II ('686)"}, {0x0F29, "Unknown"}, {0x00A20F10, "Unknown"}, {0, "Unknown"}};
-    for (const auto& r : processors) EXPECT_EQ(ProcessorClassName(ProcessorClassFromSignature(r.value)), r.name) << r.value;
+        {3, "80386"}, {4, "80486"}, {0x0480, "80486"}, {0x0543, "Pentium ('586)"}, {0x0633, "Pentium II ('686)"},
+        {0x0F29, "Unknown"}, {0x00A20F10, "Unknown"}, {0, "Unknown"}};
+    for (const auto& r : processors) EXPECT_EQ(ProcessorClassName(ProcessorClassFromSignature(r.value)), r.name);
     unsigned eax = 0, ebx, ecx, edx;
     ASSERT_TRUE(__get_cpuid(1, &eax, &ebx, &ecx, &edx));
     EXPECT_EQ(DetectProcessorClass(), eax);  // every x86-64 processor has CPUID
-    // Wine has all of DirectX 7: a wrong argument to any call the probe makes, or
-    // DirectMusic asked for without COM, shows as a lower version.
+    // Wine has all of DirectX 7 and refuses wrong arguments: a wrong one to any call
+    // the probe makes, or DirectMusic asked for without COM, shows as a lower version.
     DetectDirectXVersion();
     EXPECT_EQ(HostInventory.DirectXVersion, 0x700u);
 
@@ -37,13 +37,10 @@ TEST(SystemFacts, ProcessorDirectXMemoryWindowsAndUserTexts)
         {VER_PLATFORM_WIN32s, 3, 11, "Win32s"}, {Win9x, 4, 0, "Windows 95"}, {Win9x, 4, 10, "Windows 98 (or newer)"},
         {Win9x, 5, 0, "Windows 98 (or newer)"}, {NT, 3, 51, "Windows NT 3.51"}, {NT, 4, 0, "Windows NT 4.0"},
         {NT, 5, 0, "Windows 2000 Professional"}, {NT, 10, 0, "Windows 2000 Professional"}, {3, 4, 0, ""}};
-    for (const auto& r : windows) {
-        OSVERSIONINFOA version = {sizeof version, r.major, r.minor, 0, r.platform};
-        EXPECT_EQ(WindowsVersionText(version), r.text) << r.platform << " " << r.major << "." << r.minor;
-    }
+    for (const auto& r : windows)
+        EXPECT_EQ(WindowsVersionText({sizeof(OSVERSIONINFOA), r.major, r.minor, 0, r.platform}), r.text) << r.major;
     EXPECT_EQ(DirectXVersionText(0x300) + "|" + DirectXVersionText(0x500), "3|5+");  // the rest: on the General page
-    EXPECT_EQ(QueryUserName(NameFits).value_or("(none)"), "long.user");
-    EXPECT_EQ(g_offeredSize, 260u);
+    EXPECT_EQ(QueryUserName(LongName).value_or("(none)"), "long.user");
     EXPECT_FALSE(QueryUserName(NameTooLong));
 }
 
