@@ -7,6 +7,7 @@
 
 #include "host/key_capture.h"
 #include "host/key_names.h"
+#include "host/keyboard_input.h"
 #include "host/press_key_dlg.h"
 
 TEST(KeyNameTable, NamesAtTheEdgesOfTheRunsAndTheDuplicates)
@@ -43,6 +44,7 @@ public:
     FakeDirectInput(Step failing, const char* script) : m_failing(failing), m_script(script) {}
 
     int references = 0;
+    bool dialogShown = false;  // when DirectInput was asked for
 
     template <class Interface>
     HRESULT Make(Interface** made)
@@ -94,6 +96,7 @@ private:
 FakeDirectInput* g_fake = nullptr;
 HRESULT WINAPI MakeFake(HINSTANCE, DWORD version, IDirectInputA** made, IUnknown*)
 {
+    g_fake->dialogShown = ::IsWindowVisible(::FindWindowA(nullptr, "Press a Key"));
     return version == 0x700 ? g_fake->Make(made) : DIERR_OLDDIRECTINPUTVERSION;
 }
 
@@ -115,6 +118,8 @@ TEST(KeyCapture, EndsWithTheLastPressOfAPollOrAtTheFirstFailingStepAndAlwaysLeav
         g_fake = &fake;
         EXPECT_EQ(CaptureKey(nullptr, MakeFake), r.key);
         EXPECT_EQ(fake.references, 0);  // so nothing is left for the next capture either
+        EXPECT_TRUE(fake.dialogShown && !::FindWindowA(nullptr, "Press a Key"));  // even when set-up fails
+        EXPECT_TRUE(theDirectInput == nullptr && theKeyboard == nullptr);
         MSG msg;
         EXPECT_FALSE(::PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) << "the key would act";
     }

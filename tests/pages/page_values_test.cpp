@@ -35,8 +35,8 @@ Step Offers(bool apply) { return {Step::Offers, 0, apply}; }
 
 // Values are "Name=value": a number is a DWORD, read back as a signed one; anything else a string.
 struct Row {
-    PageIndex page;
     std::vector<std::string> stored;
+    std::string shown;  // on opening, the texts of the test's controls joined by "|" ("": not checked)
     std::vector<Step> steps;
     bool modified;  // Apply offered at the end
     std::vector<std::string> written;  // by OK
@@ -125,7 +125,7 @@ protected:
         ResetHostInventory();
         DialogTest::TearDown();
     }
-    void Run(const std::vector<Row>& rows)
+    void Run(PageIndex index, const std::vector<int>& controls, const std::vector<Row>& rows)
     {
         const ScriptedHost host = TheHost();
         for (size_t i = 0; i < rows.size(); ++i) {
@@ -133,8 +133,12 @@ protected:
             DeleteCompanyKey();
             for (const std::string& entry : rows[i].stored) Store(entry);
             FullSheet full(host);
-            full.sheet->ShowPage(rows[i].page);
-            for (const Step& step : rows[i].steps) Do(step, full.Page(rows[i].page), *full.sheet);
+            full.sheet->ShowPage(index);
+            const HWND page = full.Page(index);
+            std::string shown;
+            for (int id : controls) shown += (shown.empty() ? "" : "|") + Shown(page, id);
+            if (!rows[i].shown.empty()) EXPECT_EQ(shown, rows[i].shown);
+            for (const Step& step : rows[i].steps) Do(step, page, *full.sheet);
             EXPECT_EQ(full.sheet->IsApplyEnabled(), rows[i].modified);
             full.sheet->PressOK();
             for (const std::string& entry : rows[i].written) EXPECT_EQ(Stored(entry), entry);
@@ -146,15 +150,12 @@ protected:
 // The machine and the startup sound are indexes into their lists, -1 for none.
 TEST_F(PageValues, Advanced)
 {
-    const int machine = IDC_MACHINE, sound = IDC_STARTUP_SOUND, rom = IDC_ROM_PATH;
-    Run({
-        {kAdvanced, {}, {Shows(rom, " "), Shows(machine, "Mac IIci"), Shows(sound, "Off")}, false,
-         {"ROM_Name=", "Machine=0", "Startup_Sound=0"}},
-        {kAdvanced, {"ROM_Name=C:\\ROMS\\IIci.rom", "Machine=7", "Startup_Sound=3"},
-         {Shows(rom, " C:\\ROMS\\IIci.rom"), Shows(machine, ""), Shows(sound, "3")}, false,
+    Run(kAdvanced, {IDC_ROM_PATH, IDC_MACHINE, IDC_STARTUP_SOUND}, {
+        {{}, " |Mac IIci|Off", {}, false, {"ROM_Name=", "Machine=0", "Startup_Sound=0"}},
+        {{"ROM_Name=C:\\ROMS\\IIci.rom", "Machine=7", "Startup_Sound=3"}, " C:\\ROMS\\IIci.rom||3", {}, false,
          {"ROM_Name=C:\\ROMS\\IIci.rom", "Machine=-1", "Startup_Sound=3"}},
-        {kAdvanced, {}, {Close(sound)}, true, {"Startup_Sound=0"}},
-        {kAdvanced, {}, {Choose(machine, 5)}, true, {"Machine=5"}},
+        {{}, "", {Close(IDC_STARTUP_SOUND)}, true, {"Startup_Sound=0"}},
+        {{}, "", {Choose(IDC_MACHINE, 5)}, true, {"Machine=5"}},
     });
 }
 
@@ -163,20 +164,16 @@ TEST_F(PageValues, Advanced)
 // item 0 and stays until its combo is used; higher bits always stay.
 TEST_F(PageValues, Floppy)
 {
-    const int device = IDC_FLOPPY_DEVICE, options = IDC_FLOPPY_OPTIONS;
-    Run({
-        {kFloppy, {"Floppy0=513"}, {Shows(device, "A:"), Shows(options, "No auto-detect"), Choose(options, 9)}, true,
-         {"Floppy0=801", "Floppy1=0"}},
-        {kFloppy, {"Floppy0=351"}, {Shows(device, "None"), Shows(options, "No auto-detect"), Choose(options, 1)}, true,
-         {"Floppy0=63"}},
-        {kFloppy, {"Floppy0=0", "Floppy1=482"}, {Radio(IDC_FLOPPY_INTERNAL1), Offers(false), Shows(device, "B:"),
-         Shows(options, "No auto-detect"), Choose(device, 26), Radio(IDC_FLOPPY_INTERNAL0), Shows(device, "None")},
-         true, {"Floppy0=0", "Floppy1=506"}},
-        {kFloppy, {"Floppy0=314"}, {Shows(device, "Z:"), Shows(options, "9 sec. auto-detect"), Choose(device, 0)},
-         true, {"Floppy0=288"}},
-        {kFloppy, {"Floppy0=-1"}, {Shows(device, "None"), Choose(options, 0)}, true, {"Floppy0=-481"}},
-        {kFloppy, {"Floppy1=98"}, {Radio(IDC_FLOPPY_INTERNAL1), Shows(options, "3 sec. auto-detect"), Close(options)},
-         true, {"Floppy1=98"}},
+    const int device = IDC_FLOPPY_DEVICE, options = IDC_FLOPPY_OPTIONS, drive0 = IDC_FLOPPY_INTERNAL0,
+              drive1 = IDC_FLOPPY_INTERNAL1;
+    Run(kFloppy, {device, options}, {
+        {{"Floppy0=513"}, "A:|No auto-detect", {Choose(options, 9)}, true, {"Floppy0=801", "Floppy1=0"}},
+        {{"Floppy0=351"}, "None|No auto-detect", {Choose(options, 1)}, true, {"Floppy0=63"}},
+        {{"Floppy1=482"}, "", {Radio(drive1), Offers(false), Shows(device, "B:"), Shows(options, "No auto-detect"),
+          Choose(device, 26), Radio(drive0), Shows(device, "None")}, true, {"Floppy0=0", "Floppy1=506"}},
+        {{"Floppy0=314"}, "Z:|9 sec. auto-detect", {Choose(device, 0)}, true, {"Floppy0=288"}},
+        {{"Floppy0=-1"}, "None|No auto-detect", {Choose(options, 0)}, true, {"Floppy0=-481"}},
+        {{"Floppy1=98"}, "", {Radio(drive1), Shows(options, "3 sec. auto-detect"), Close(options)}, true, {"Floppy1=98"}},
     });
 }
 
@@ -188,15 +185,13 @@ TEST_F(PageValues, Input)
 {
     const int layout = IDC_KEY_LAYOUT, cmd = IDC_CMD_KEY, left = IDC_MOUSE_LEFT, mid = IDC_MOUSE_MID,
               right = IDC_MOUSE_RIGHT;
-    Run({
-        {kInput, {"Key_Flags=273", "Mouse_Flags=2"}, {Shows(layout, "ISO"), Shows(cmd, "Left Alt"),
-         Shows(left, "Click"), Shows(mid, "Click"), Shows(right, "Click")}, true, {"Key_Flags=17", "Mouse_Flags=0"}},
-        {kInput, {"Key_Flags=197", "Mouse_Flags=497"}, {Shows(layout, "USA"), Shows(cmd, "Win Keys"),
-         Shows(left, "Click+Ctrl"), Shows(mid, "Click"), Shows(right, "Click+Ctrl")}, true,
+    Run(kInput, {layout, cmd, left, mid, right}, {
+        {{"Key_Flags=273", "Mouse_Flags=2"}, "ISO|Left Alt|Click|Click|Click", {}, true, {"Key_Flags=17", "Mouse_Flags=0"}},
+        {{"Key_Flags=197", "Mouse_Flags=497"}, "USA|Win Keys|Click+Ctrl|Click|Click+Ctrl", {}, true,
          {"Key_Flags=0", "Mouse_Flags=257"}},
-        {kInput, {}, {Choose(layout, 1), Choose(cmd, 4), Choose(left, 0), Choose(mid, 1), Choose(right, 1)}, true,
-         {"Key_Flags=65", "Mouse_Flags=272"}},
-        {kInput, {}, {Apply, Close(layout), Offers(true), Apply, Close(cmd), Offers(true), Apply, Close(left),
+        {{}, "USA|Win Keys|Click|Click|Click", {Choose(layout, 1), Choose(cmd, 4), Choose(left, 0), Choose(mid, 1),
+         Choose(right, 1)}, true, {"Key_Flags=65", "Mouse_Flags=272"}},
+        {{}, "", {Apply, Close(layout), Offers(true), Apply, Close(cmd), Offers(true), Apply, Close(left),
          Offers(true), Apply, Close(mid), Offers(true), Apply, Close(right)}, true, {}},
     });
 }
@@ -209,64 +204,53 @@ TEST_F(PageValues, Ports)
     const std::string unlisted = "Port_B=" + std::string(5000, 'C');
     std::vector<Row> rows;
     for (auto [stored, shown] : {std::pair{"", "None"}, {"com2", "COM2:"}, {"lpt", "LPT1:"}, {"COM3:", "None"}})
-        rows.push_back({kPorts, {std::string("Port_A=") + stored, unlisted},
-                        {Shows(list, shown), Radio(IDC_PORT_B), Shows(list, "None")}, false,
-                        {std::string("Port_A=") + stored, unlisted}});
-    rows.push_back({kPorts, {"Port_B=LPT1:"}, {Lists(list, "None|COM1:|COM2:|LPT1:"), Choose(list, 2), Radio(IDC_PORT_B),
-                    Shows(list, "LPT1:"), Choose(list, 0), Shows(IDC_PORT_STATUS, "")}, true,
-                    {"Port_A=COM2:", "Port_B="}});
-    Run(rows);
+        rows.push_back({{std::string("Port_A=") + stored, unlisted}, shown, {Radio(IDC_PORT_B), Shows(list, "None")},
+                        false, {std::string("Port_A=") + stored, unlisted}});
+    rows.push_back({{"Port_B=LPT1:"}, "None", {Lists(list, "None|COM1:|COM2:|LPT1:"), Choose(list, 2), Radio(IDC_PORT_B),
+                    Shows(list, "LPT1:"), Choose(list, 0), Shows(IDC_PORT_STATUS, "")}, true, {"Port_A=COM2:", "Port_B="}});
+    Run(kPorts, {list}, rows);
 }
 
 // Audio_Device is an index into the sound devices, -1 for none; Ethernet and
 // CD_ROM a drive's letter less 64, 0 for none; any value not listed becomes none.
 TEST_F(PageValues, Misc)
 {
-    const int sound = IDC_SOUND_DEVICE, network = IDC_NETWORK_DRIVE, cd = IDC_CDROM_DRIVE, combos[] = {sound, network, cd};
-    std::vector<Row> rows = {
-        {kMisc, {}, {Lists(sound, "None|Speakers|Headphones"), Lists(network, "None|F:|H:"), Lists(cd, "None|D:"),
-         Close(sound)}, true, {}},
-        {kMisc, {}, {Close(network)}, true, {}},
-        {kMisc, {}, {Close(cd)}, true, {}},
-    };
-    const struct { int stored[3]; const char* shown[3]; int written[3]; } values[] = {
-        {{0, 0, 0}, {"Speakers", "None", "None"}, {0, 0, 0}},
-        {{-1, 8, 4}, {"None", "H:", "D:"}, {-1, 8, 4}},
-        {{1, 6, 0}, {"Headphones", "F:", "None"}, {1, 6, 0}},
-        {{2, 5, 6}, {"None", "None", "None"}, {-1, 0, 0}},  // no such device, E: absent, F: no CD-ROM
-        {{-2, 38, 36}, {"None", "F:", "D:"}, {-1, 6, 4}},   // lower-case letters match too
-        {{INT_MIN, -64, 262}, {"None", "None", "None"}, {-1, 0, 0}},
-    };
-    const char* const names[] = {"Audio_Device=", "Ethernet=", "CD_ROM="};
-    for (const auto& v : values) {
-        Row row = {kMisc, {}, {}, false, {}};
-        for (int i = 0; i < 3; ++i) {
-            row.stored.push_back(names[i] + std::to_string(v.stored[i]));
-            row.steps.push_back(Shows(combos[i], v.shown[i]));
-            row.written.push_back(names[i] + std::to_string(v.written[i]));
-        }
-        rows.push_back(row);
-    }
-    Run(rows);
+    const int sound = IDC_SOUND_DEVICE, network = IDC_NETWORK_DRIVE, cd = IDC_CDROM_DRIVE;
+    Run(kMisc, {sound, network, cd}, {
+        {{}, "", {Lists(sound, "None|Speakers|Headphones"), Lists(network, "None|F:|H:"), Lists(cd, "None|D:"),
+          Close(sound)}, true, {}},
+        {{}, "", {Close(network)}, true, {}},
+        {{}, "", {Close(cd)}, true, {}},
+        {{"Audio_Device=0", "Ethernet=0", "CD_ROM=0"}, "Speakers|None|None", {}, false,
+         {"Audio_Device=0", "Ethernet=0", "CD_ROM=0"}},
+        {{"Audio_Device=-1", "Ethernet=8", "CD_ROM=4"}, "None|H:|D:", {}, false,
+         {"Audio_Device=-1", "Ethernet=8", "CD_ROM=4"}},
+        {{"Audio_Device=1", "Ethernet=6", "CD_ROM=0"}, "Headphones|F:|None", {}, false,
+         {"Audio_Device=1", "Ethernet=6", "CD_ROM=0"}},
+        // No such device, E: absent, F: no CD-ROM drive; lower-case letters match too.
+        {{"Audio_Device=2", "Ethernet=5", "CD_ROM=6"}, "None|None|None", {}, false,
+         {"Audio_Device=-1", "Ethernet=0", "CD_ROM=0"}},
+        {{"Audio_Device=-2", "Ethernet=38", "CD_ROM=36"}, "None|F:|D:", {}, false,
+         {"Audio_Device=-1", "Ethernet=6", "CD_ROM=4"}},
+        {{"Audio_Device=-2147483648", "Ethernet=-64", "CD_ROM=262"}, "None|None|None", {}, false,
+         {"Audio_Device=-1", "Ethernet=0", "CD_ROM=0"}},
+    });
 }
 
 // SCSI0 to SCSI6 hold a device's slot, adapter times 8 plus target, -1 for
 // none; a slot without a device shows "None" and stays until the combo is used.
 TEST_F(PageValues, Scsi)
 {
-    const int devices = IDC_SCSI_DEVICES;
+    const int devices = IDC_SCSI_DEVICES, line0 = IDC_SCSI_LINE0, line2 = IDC_SCSI_LINE2, line4 = IDC_SCSI_LINE4;
     const std::string cd = "CD-ROM ACME     CD-1000         ", disk = "Disk ACME     DISK";
-    Run({
-        {kScsi, {"SCSI0=3", "SCSI1=8", "SCSI2=63", "SCSI3=5", "SCSI4=-7", "SCSI5=64", "SCSI6=2147483647"},
-         {Lists(devices, "None|" + cd + "|" + disk + "|Unknown "), Shows(IDC_SCSI_LINE0, " " + cd),
-          Shows(IDC_SCSI_LINE1, " " + disk), Shows(IDC_SCSI_LINE2, " Unknown "), Shows(IDC_SCSI_LINE3, " None"),
-          Shows(IDC_SCSI_LINE4, " None"), Shows(IDC_SCSI_LINE6, " None"), Shows(devices, cd),
-          Radio(IDC_SCSI_UNIT2), Shows(devices, "Unknown "), Radio(IDC_SCSI_UNIT5), Shows(devices, "None")},
-         false, {"SCSI3=5", "SCSI4=-7", "SCSI5=64", "SCSI6=2147483647"}},
-        {kScsi, {"SCSI4=5"}, {Radio(IDC_SCSI_UNIT2), Choose(devices, 2), Shows(IDC_SCSI_LINE2, " " + disk),
-         Radio(IDC_SCSI_UNIT0), Choose(devices, 1), Radio(IDC_SCSI_UNIT4), Close(devices),
-         Shows(IDC_SCSI_LINE4, " None"), Radio(IDC_SCSI_UNIT1), Choose(devices, 1), Choose(devices, 0)}, true,
-         {"SCSI0=3", "SCSI1=-1", "SCSI2=8", "SCSI4=-1", "SCSI6=-1"}},
+    Run(kScsi, {line0, IDC_SCSI_LINE1, line2, IDC_SCSI_LINE3, line4, IDC_SCSI_LINE5, IDC_SCSI_LINE6, devices}, {
+        {{"SCSI0=3", "SCSI1=8", "SCSI2=63", "SCSI3=5", "SCSI4=-7", "SCSI5=64", "SCSI6=2147483647"},
+         " " + cd + "| " + disk + "| Unknown | None| None| None| None|" + cd,
+         {Lists(devices, "None|" + cd + "|" + disk + "|Unknown "), Radio(IDC_SCSI_UNIT2), Shows(devices, "Unknown "),
+          Radio(IDC_SCSI_UNIT5), Shows(devices, "None")}, false, {"SCSI3=5", "SCSI4=-7", "SCSI5=64", "SCSI6=2147483647"}},
+        {{"SCSI4=5"}, "", {Radio(IDC_SCSI_UNIT2), Choose(devices, 2), Shows(line2, " " + disk), Radio(IDC_SCSI_UNIT0),
+          Choose(devices, 1), Radio(IDC_SCSI_UNIT4), Close(devices), Shows(line4, " None"), Radio(IDC_SCSI_UNIT1),
+          Choose(devices, 1), Choose(devices, 0)}, true, {"SCSI0=3", "SCSI1=-1", "SCSI2=8", "SCSI4=-1", "SCSI6=-1"}},
     });
 }
 
