@@ -13,7 +13,6 @@
 #include "res/dlg_ports.h"
 #include "res/dlg_scsi.h"
 #include "tests/pages/full_sheet.h"
-#include <climits>
 #include <cstdlib>
 #include <regex>
 #include <string>
