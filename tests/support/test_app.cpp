@@ -30,9 +30,8 @@ int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
 INT_PTR CTestApp::DoFileDialog(CFileDialog& dialog)
 {
     const OPENFILENAMEA& ofn = dialog.m_ofn;
-    fileDialogs.push_back({dialog.m_bOpenFileDialog != FALSE, OrEmpty(ofn.lpstrTitle), dialog.FilterText(),
-                           dialog.GetPathName(), OrEmpty(ofn.lpstrInitialDir), ofn.Flags,
-                           ofn.lpstrDefExt != nullptr});
+    fileDialogs.push_back({dialog.m_bOpenFileDialog != FALSE, dialog.FilterText(), OrEmpty(ofn.lpstrInitialDir),
+                           ofn.Flags, ofn.lpstrDefExt != nullptr});
     if (m_fileAnswers.empty()) return IDCANCEL;
     std::optional<std::string> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();

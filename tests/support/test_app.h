@@ -16,9 +16,7 @@ struct MessageBoxRecord {
 
 struct FileDialogRecord {
     bool open;
-    std::string title;
     std::string filter;
-    std::string fileName;
     std::string initialFolder;
     DWORD flags;
     bool hasDefaultExtension;
