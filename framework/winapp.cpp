@@ -9,6 +9,13 @@ namespace {
 // The application object is process-wide by nature: there is exactly one.
 CWinApp* g_application = nullptr;
 
+HWND ActiveOwner()
+{
+    HWND active = ::GetActiveWindow();
+    return active ? ::GetAncestor(active, GA_ROOT) : nullptr;
+}
+}  // namespace
+
 std::string ModulePath()
 {
     std::string path(MAX_PATH, '\0');
@@ -19,13 +26,6 @@ std::string ModulePath()
         path.resize(path.size() * 2);
     }
 }
-
-HWND ActiveOwner()
-{
-    HWND active = ::GetActiveWindow();
-    return active ? ::GetAncestor(active, GA_ROOT) : nullptr;
-}
-}  // namespace
 
 std::string ApplicationNameFromPath(const std::string& modulePath)
 {

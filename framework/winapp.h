@@ -67,3 +67,5 @@ int AfxWinMain(HINSTANCE instance);
 
 // "C:\dir\KORVEX.EXE" -> "KORVEX".
 std::string ApplicationNameFromPath(const std::string& modulePath);
+// The full path of the program's own executable; empty when it cannot be had.
+std::string ModulePath();

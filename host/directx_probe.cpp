@@ -64,8 +64,7 @@ void Report(DirectXProbeSystem& system, const char* problem)
 // been looked up, before a missing one is reported; elsewhere on return.
 bool HasDirectInput(DirectXProbeSystem& system, bool freeBeforeReport)
 {
-    std::optional<ProbeLibrary> dinput;
-    dinput.emplace(system, "DINPUT.DLL");
+    std::optional<ProbeLibrary> dinput(std::in_place, system, "DINPUT.DLL");
     if (!*dinput) {
         Report(system, "Couldn't LoadLibrary DInput");
         return false;

@@ -91,7 +91,6 @@ void CInput::OnUseDiagonals()
 
 void CInput::OnJoystickKey(UINT id)
 {
-    m_nCapturedKey = -1;
     m_nCapturedKey = CaptureKey(this);
     // The button that asked shows the key it got; no setting holds joystick keys.
     if (m_nCapturedKey >= 0 && m_nCapturedKey < KeyNameCount) SetDlgItemText(id, KeyNameTable[m_nCapturedKey]);
