@@ -1,36 +1,94 @@
 // What the pages show for stored values and what they store after the user's
-// choices, on the whole sheet and a host with two sound devices; drives A: to S:
+// choices, on the whole sheet and a host with two display devices, DISPLAY1
+// ("Adapter 1") and DISPLAY2; two sound devices; drives A: to S:
 // of every kind, with a CD-ROM drive at D: and network drives at F: and H:;
 // COM1:, COM2: and LPT1: that open; and a SCSI CD-ROM drive in slot 3, a disk in
 // slot 8 and a device of an unnamed type in slot 63.
 #include "host/host_inventory.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
+#include "pages/video.h"
+#include "pages/video_props_dlg.h"
 #include "res/dlg_advanced.h"
 #include "res/dlg_floppy.h"
 #include "res/dlg_input.h"
 #include "res/dlg_misc.h"
 #include "res/dlg_ports.h"
 #include "res/dlg_scsi.h"
+#include "res/dlg_video.h"
 #include "tests/pages/full_sheet.h"
+#include "tests/support/temp_folder.h"
 #include <cstdlib>
+#include <functional>
 #include <regex>
 #include <string>
 
 namespace {
+bool IsListBox(HWND page, int id)
+{
+    char kind[16] = {};
+    ::GetClassNameA(::GetDlgItem(page, id), kind, sizeof kind);
+    return ::lstrcmpiA(kind, "ListBox") == 0;
+}
+
+// What a control shows; of a list box, its selected item.
+std::string Shown(HWND page, int id)
+{
+    if (!IsListBox(page, id)) return ControlText(page, id);
+    const int selected = ListSelection(page, id);
+    return selected < 0 ? "" : ItemTexts(page, id).at(selected);
+}
+
 // One thing the user does on the row's page, or one thing checked there.
-struct Step {
-    enum Kind { Choose, Close, Radio, Apply, Shows, Lists, Offers } kind;
-    int id = 0, item = 0;
-    std::string text = {};
-};
-Step Choose(int id, int item) { return {Step::Choose, id, item}; }
-Step Close(int id) { return {Step::Close, id}; }  // a drop-down list opened and closed without a choice
-Step Radio(int id) { return {Step::Radio, id}; }
-const Step Apply = {Step::Apply};
-Step Shows(int id, std::string text) { return {Step::Shows, id, 0, std::move(text)}; }  // a list box: its selection
-Step Lists(int id, std::string items) { return {Step::Lists, id, 0, std::move(items)}; }  // joined by "|"
-Step Offers(bool apply) { return {Step::Offers, 0, apply}; }
+using Step = std::function<void(HWND page, SheetHarness& sheet)>;
+Step Choose(int id, int item)
+{
+    return [=](HWND page, SheetHarness&) {
+        IsListBox(page, id) ? ChooseListItem(page, id, item) : ChooseComboItem(page, id, item);
+    };
+}
+// A drop-down list opened and closed without a choice.
+Step Close(int id) { return [=](HWND page, SheetHarness&) { OpenAndCloseCombo(page, id); }; }
+Step Radio(int id) { return [=](HWND page, SheetHarness&) { ClickRadio(page, id); }; }
+Step Click(int id) { return [=](HWND page, SheetHarness&) { ClickButton(page, id); }; }
+const Step Apply = [](HWND, SheetHarness& sheet) { sheet.PressApply(); };
+// The next file dialog's answer: a path, or Cancel.
+Step Answer(std::optional<std::string> path) { return [=](HWND, SheetHarness&) { TestApp().AnswerFileDialog(path); }; }
+Step Shows(int id, std::string text) { return [=](HWND page, SheetHarness&) { EXPECT_EQ(Shown(page, id), text) << id; }; }
+// Every item of a list, joined by "|".
+Step Lists(int id, std::string items)
+{
+    return [=](HWND page, SheetHarness&) {
+        std::string joined;
+        for (const std::string& item : ItemTexts(page, id)) joined += (joined.empty() ? "" : "|") + item;
+        EXPECT_EQ(joined, items) << id;
+    };
+}
+Step Offers(bool apply) { return [=](HWND, SheetHarness& sheet) { EXPECT_EQ(sheet.IsApplyEnabled(), apply); }; }
+// Presses Properties... and runs `action` on the dialog, if one opens.
+Step Properties(std::function<void(HWND dialog)> action)
+{
+    return [=](HWND page, SheetHarness&) {
+        OnNextModalDialog(action);
+        ClickButton(page, IDC_VIDEO_PROPERTIES);
+        ForgetModalAction();
+    };
+}
+// Cancels Properties..., which describes the unit's device (nullptr: opens nothing).
+Step Describes(const char* description)
+{
+    return [=](HWND page, SheetHarness& sheet) {
+        std::string shown = "(nothing)";
+        Properties([&shown](HWND dialog) { shown = ControlText(dialog, IDC_PROPS_DEVICE), ClickButton(dialog, IDCANCEL); })(page, sheet);
+        EXPECT_EQ(shown, description ? description : "(nothing)");
+    };
+}
+// The track bar moved as a drag moves it: the position, then the scroll message.
+void Slide(HWND dialog, int position)
+{
+    ::SendDlgItemMessageA(dialog, IDC_PROPS_FPS_SLIDER, TBM_SETPOS, TRUE, position);
+    ::SendMessageA(dialog, WM_HSCROLL, TB_THUMBTRACK, reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDC_PROPS_FPS_SLIDER)));
+}
 
 // Values are "Name=value": a number is a DWORD, read back as a signed one; anything else a string.
 struct Row {
@@ -60,39 +118,6 @@ std::string Stored(const std::string& entry)
     return name + "=" + (word ? std::to_string(static_cast<int>(*word)) : TextOf(raw).value_or("(none)"));
 }
 
-bool IsListBox(HWND page, int id)
-{
-    char kind[16] = {};
-    ::GetClassNameA(::GetDlgItem(page, id), kind, sizeof kind);
-    return ::lstrcmpiA(kind, "ListBox") == 0;
-}
-
-std::string Shown(HWND page, int id)
-{
-    if (!IsListBox(page, id)) return ControlText(page, id);
-    const int selected = ListSelection(page, id);
-    return selected < 0 ? "" : ItemTexts(page, id).at(selected);
-}
-
-void Do(const Step& step, HWND page, SheetHarness& sheet)
-{
-    std::string items;
-    switch (step.kind) {
-    case Step::Choose:
-        return IsListBox(page, step.id) ? ChooseListItem(page, step.id, step.item)
-                                        : ChooseComboItem(page, step.id, step.item);
-    case Step::Close: return OpenAndCloseCombo(page, step.id);
-    case Step::Radio: return ClickRadio(page, step.id);
-    case Step::Apply: return sheet.PressApply();
-    case Step::Shows: EXPECT_EQ(Shown(page, step.id), step.text) << step.id; return;
-    case Step::Lists:
-        for (const std::string& item : ItemTexts(page, step.id)) items += (items.empty() ? "" : "|") + item;
-        EXPECT_EQ(items, step.text) << step.id;
-        return;
-    case Step::Offers: EXPECT_EQ(sheet.IsApplyEnabled(), step.item != 0); return;
-    }
-}
-
 ScriptedHost TheHost()
 {
     ScriptedHost host;
@@ -109,6 +134,11 @@ protected:
     void SetUp() override
     {
         DialogTest::SetUp();
+        for (int i = 0; i < 2; ++i) {
+            HostInventory.DisplayDriverNames[i] = "DISPLAY" + std::to_string(i + 1);
+            HostInventory.DisplayDescriptions[i] = "Adapter " + std::to_string(i + 1);
+        }
+        HostInventory.DisplayDeviceCount = 2;
         HostInventory.SoundDeviceNames[0] = "Speakers";
         HostInventory.SoundDeviceNames[1] = "Headphones";
         HostInventory.SoundDeviceCount = 2;
@@ -136,8 +166,8 @@ protected:
             const HWND page = full.Page(index);
             std::string shown;
             for (int id : controls) shown += (shown.empty() ? "" : "|") + Shown(page, id);
-            if (!rows[i].shown.empty()) EXPECT_EQ(shown, rows[i].shown);
-            for (const Step& step : rows[i].steps) Do(step, page, *full.sheet);
+            if (!rows[i].shown.empty()) { EXPECT_EQ(shown, rows[i].shown); }
+            for (const Step& step : rows[i].steps) step(page, *full.sheet);
             EXPECT_EQ(full.sheet->IsApplyEnabled(), rows[i].modified);
             full.sheet->PressOK();
             for (const std::string& entry : rows[i].written) EXPECT_EQ(Stored(entry), entry);
@@ -156,6 +186,97 @@ TEST_F(PageValues, Advanced)
         {{}, "", {Close(IDC_STARTUP_SOUND)}, true, {"Startup_Sound=0"}},
         {{}, "", {Choose(IDC_MACHINE, 5)}, true, {"Machine=5"}},
     });
+}
+
+// Browse... keeps the ROM on Cancel; a chosen one is stored, and its folder becomes the current one.
+TEST_F(PageValues, AdvancedRomFile)
+{
+    TempFolder folder;
+    ::CreateDirectoryA(folder.File("ROMS").c_str(), nullptr);
+    const std::string rom = folder.CreateFileOfSize("ROMS\\Korvex.rom", 16), startFolder = CurrentDirectory();
+    Run(kAdvanced, {IDC_ROM_PATH}, {
+        {{"ROM_Name=C:\\old.rom"}, " C:\\old.rom", {Answer(std::nullopt), Click(IDC_ROM_BROWSE), Offers(false),
+          Shows(IDC_ROM_PATH, " C:\\old.rom"), Answer(rom), Click(IDC_ROM_BROWSE), Shows(IDC_ROM_PATH, " " + rom)},
+         true, {"ROM_Name=" + rom}},
+    });
+    EXPECT_EQ(CurrentDirectory(), folder.File("ROMS\\"));
+    ::SetCurrentDirectoryA(startFolder.c_str());
+}
+
+// Video_Device0 to 5 index the display devices, -1 for none; an index that
+// names no listed device shows no name and stays until the combo is used.
+// Video_Flags0 to 5: the frame rate in bits 0-7, QuickDraw acceleration in bit
+// 8 and the video RAM in MB from bit 16; Properties... keeps the other bits on
+// Cancel and clears them on OK.
+TEST_F(PageValues, Video)
+{
+    const int device = IDC_VIDEO_DEVICE, line = IDC_VIDEO_LINE1;
+    const std::string none = " None / No driver selected", unnamed = "  / No driver selected";
+    const std::string driver = "C:\\drivers\\fast.kvd";
+    const std::string flags = std::to_string(0x2011E | 0x7F00FE00), reserved = "Video_Flags0=" + flags;
+    Row unlisted = {{"Video_Device0=1", "Video_Device1=2", "Video_Device2=16", "Video_Device3=2147483647",
+                     "Video_Device4=-7", "Video_Device5=-1", reserved},
+                    " DISPLAY2 / No driver selected|" + unnamed + "|" + unnamed + "|" + unnamed + "|" + none + "|" + none,
+                    {Lists(device, "None|DISPLAY1|DISPLAY2")}, true, {reserved, "Video_Device2=16", "Video_Flags5=131358"}};
+    const char* selected[] = {"DISPLAY2", "", "", "", "", "None"};
+    const char* described[] = {"Adapter 2", "", "", "", nullptr, nullptr};
+    for (int unit = 0; unit < VideoUnitCount; ++unit)
+        unlisted.steps.insert(unlisted.steps.end(),
+                              {Radio(IDC_VIDEO_UNIT1 + unit), Shows(device, selected[unit]), Describes(described[unit])});
+    unlisted.steps.insert(unlisted.steps.end(), {Offers(false), Radio(IDC_VIDEO_UNIT1 + 2), Close(device)});
+    Run(kVideo, {line, line + 1, line + 2, line + 3, line + 4, line + 5}, {unlisted,
+        {{"Video_Device1=0", reserved, "Video_Flags1=" + flags}, "", {
+          Shows(line, " DISPLAY1 / No driver selected"), Radio(IDC_VIDEO_UNIT1 + 1), Answer(driver),
+          Click(IDC_VIDEO_DRIVER), Offers(true),
+          Properties([](HWND dialog) {
+              Slide(dialog, 1), ::CheckDlgButton(dialog, IDC_PROPS_QD, BST_UNCHECKED);
+              ::SetDlgItemTextA(dialog, IDC_PROPS_RAM, "4"), ClickButton(dialog, IDOK);
+          }),
+          Choose(device, 2), Shows(line + 1, " DISPLAY2 / " + driver), Radio(IDC_VIDEO_UNIT1),
+          Properties([](HWND dialog) { ClickButton(dialog, IDOK); })}, true,
+         {"Video_Flags0=131358", "Video_Flags1=262204", "Video_Device1=1", "Video_Driver1=" + driver}},
+    });
+}
+
+// Without a listed device, the first unit takes the primary display.
+TEST_F(PageValues, VideoOnAHostWithoutListedDevices)
+{
+    HostInventory.DisplayDeviceCount = 0;
+    Run(kVideo, {IDC_VIDEO_LINE1, IDC_VIDEO_LINE1 + 5, IDC_VIDEO_DEVICE},
+        {{{}, " Primary_Device / No driver selected| None / No driver selected|Primary_Device",
+          {Lists(IDC_VIDEO_DEVICE, "None|Primary_Device")}, false,
+          {"Video_Device0=0", "Video_Device1=-1", "Video_Device2=-1", "Video_Device3=-1", "Video_Device4=-1",
+           "Video_Device5=-1"}}});
+}
+
+// The dialog's frame rate follows the track bar only once it moves; its RAM must be 2 to 8.
+TEST_F(PageValues, VideoPropertiesDialog)
+{
+    const std::string range = "Please enter an integer between 2 and 8.", integer = "Please enter an integer.";
+    const struct { int given, position; const char* label; std::vector<int> moves; const char* ram; std::string refusal; int returned; } rows[] = {
+        {30, 2, "30", {}, "5", "", 30}, {25, 2, "25", {}, "0", range, 25}, {25, 2, "25", {3, 2}, "9", range, 30},
+        {0, 6, "10", {}, "x", integer, 10}, {100, 1, "100", {7}, "8", "", 10},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.given);
+        TestApp().ResetScript();
+        CVideoPropsDlg dialog;
+        dialog.m_nFrameRate = r.given;
+        OnNextModalDialog([&](HWND hwnd) {
+            EXPECT_EQ(::SendDlgItemMessageA(hwnd, IDC_PROPS_FPS_SLIDER, TBM_GETPOS, 0, 0), r.position);
+            EXPECT_EQ(ControlText(hwnd, IDC_PROPS_FPS), r.label);
+            for (int position : r.moves) Slide(hwnd, position);
+            ::SetDlgItemTextA(hwnd, IDC_PROPS_RAM, r.ram);
+            ClickButton(hwnd, IDOK);
+            EXPECT_EQ(TestApp().messageBoxes.empty() ? "" : TestApp().messageBoxes[0].text, r.refusal);
+            if (r.refusal.empty()) return;  // ended
+            ::SetDlgItemTextA(hwnd, IDC_PROPS_RAM, "2");
+            ClickButton(hwnd, IDOK);
+        });
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(dialog.m_nFrameRate, r.returned);
+        EXPECT_EQ(dialog.m_nVideoRAM, r.refusal.empty() ? std::stoi(r.ram) : 2);
+    }
 }
 
 // Two packed words, one per drive: the device letter in bits 0-4 (0 none, 1 A:
