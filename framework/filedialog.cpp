@@ -33,8 +33,7 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, cons
     : m_ofn(), m_bOpenFileDialog(openFileDialog), m_fileName(kFileNameCapacity, '\0')
 {
     if (filter) {
-        m_filterText = filter;
-        m_filter.assign(m_filterText.begin(), m_filterText.end());
+        m_filter.assign(filter, filter + std::strlen(filter));
         std::replace(m_filter.begin(), m_filter.end(), '|', '\0');
         m_filter.push_back('\0');
         m_filter.push_back('\0');

@@ -27,10 +27,8 @@ public:
     std::string GetPathName() const { return std::string(m_fileName.data()); }
     // Used by whoever answers the dialog in place of the user.
     void SetPathName(const std::string& path);
-    const std::string& FilterText() const { return m_filterText; }
 
 private:
-    std::string m_filterText;
     std::vector<char> m_filter;
     std::string m_defaultExtension;
     std::vector<char> m_fileName;

@@ -1,6 +1,5 @@
 #include "tests/support/gui.h"
 #include "framework/wnd.h"
-#include "framework/winapp.h"
 #include "res/resource.h"
 #include <commctrl.h>
 #include <algorithm>
@@ -55,33 +54,6 @@ void Notify(HWND dialog, int id, UINT code)
     PumpMessages();
 }
 }  // namespace
-
-OpenTemplate::OpenTemplate(UINT templateId) : m_page(templateId), m_dialog(templateId)
-{
-    HRSRC found = ::FindResourceA(AfxGetResourceHandle(), MAKEINTRESOURCEA(templateId), RT_DIALOG);
-    if (!found) return;
-    // A DIALOGEX template (its first DWORD says so) keeps its style in the fourth.
-    const auto* words = static_cast<const DWORD*>(::LockResource(::LoadResource(AfxGetResourceHandle(), found)));
-    if ((words[0] == 0xFFFF0001 ? words[3] : words[0]) & WS_CHILD) {
-        m_sheet = std::make_unique<SheetHarness>(std::initializer_list<CPropertyPage*>{&m_page});
-        return;
-    }
-    m_dialog.Create(templateId);
-    ::ShowWindow(m_dialog.m_hWnd, SW_SHOW);
-    PumpMessages();
-}
-
-OpenTemplate::~OpenTemplate()
-{
-    m_sheet.reset();
-    m_dialog.DestroyWindow();
-    PumpMessages();
-}
-
-HWND OpenTemplate::window() const
-{
-    return m_sheet ? m_page.m_hWnd : m_dialog.m_hWnd;
-}
 
 void ChooseComboItem(HWND dialog, int comboId, int index)
 {

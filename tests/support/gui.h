@@ -4,8 +4,6 @@
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
 #include <functional>
-#include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,26 +44,6 @@ private:
     void Send(UINT message, WPARAM argument);
 
     CPropertySheet m_sheet;
-};
-
-// A page or dialog template of the program, opened as the user meets it: a
-// page (a child template) in a sheet of its own, a dialog modelessly. No page
-// logic runs; what is checked is the template as the system lays it out.
-// Templates not (yet) in the program open nothing: window() is then null.
-class OpenTemplate {
-public:
-    explicit OpenTemplate(UINT templateId);
-    ~OpenTemplate();
-    OpenTemplate(const OpenTemplate&) = delete;
-    OpenTemplate& operator=(const OpenTemplate&) = delete;
-
-    HWND window() const;  // the page or the dialog
-    SheetHarness* sheet() const { return m_sheet.get(); }
-
-private:
-    CPropertyPage m_page;
-    CDialog m_dialog;
-    std::unique_ptr<SheetHarness> m_sheet;
 };
 
 // What the user's choice in a drop-down list or a list box sends: the new

@@ -1,20 +1,15 @@
 #include "tests/support/test_app.h"
 
-namespace {
-std::string OrEmpty(const char* text) { return text ? text : ""; }
-}
-
 void CTestApp::ResetScript()
 {
     m_messageAnswers.clear();
     m_fileAnswers.clear();
     messageBoxes.clear();
-    fileDialogs.clear();
 }
 
 int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
 {
-    messageBoxes.push_back({OrEmpty(prompt), type});
+    messageBoxes.push_back({prompt ? prompt : "", type});
     if (!m_messageAnswers.empty()) {
         int answer = m_messageAnswers.front();
         m_messageAnswers.pop_front();
@@ -29,9 +24,6 @@ int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
 
 INT_PTR CTestApp::DoFileDialog(CFileDialog& dialog)
 {
-    const OPENFILENAMEA& ofn = dialog.m_ofn;
-    fileDialogs.push_back({dialog.m_bOpenFileDialog != FALSE, dialog.FilterText(), OrEmpty(ofn.lpstrInitialDir),
-                           ofn.Flags, ofn.lpstrDefExt != nullptr});
     if (m_fileAnswers.empty()) return IDCANCEL;
     std::optional<std::string> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();

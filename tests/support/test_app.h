@@ -14,14 +14,6 @@ struct MessageBoxRecord {
     UINT type;
 };
 
-struct FileDialogRecord {
-    bool open;
-    std::string filter;
-    std::string initialFolder;
-    DWORD flags;
-    bool hasDefaultExtension;
-};
-
 class CTestApp : public CWinApp {
 public:
     CTestApp() : CWinApp("KORVEX") {}
@@ -35,7 +27,6 @@ public:
     void ResetScript();
 
     std::vector<MessageBoxRecord> messageBoxes;
-    std::vector<FileDialogRecord> fileDialogs;
 
     // The product's one command: Help goes to the framework's help handler.
     BOOL OnCmdMsg(UINT id) override { return id == ID_HELP ? (OnHelp(), TRUE) : FALSE; }
