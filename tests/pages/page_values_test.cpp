@@ -24,29 +24,19 @@
 #include <string>
 
 namespace {
-bool IsListBox(HWND page, int id)
-{
-    char kind[16] = {};
-    ::GetClassNameA(::GetDlgItem(page, id), kind, sizeof kind);
-    return ::lstrcmpiA(kind, "ListBox") == 0;
-}
-
 // What a control shows; of a list box, its selected item.
 std::string Shown(HWND page, int id)
 {
-    if (!IsListBox(page, id)) return ControlText(page, id);
-    const int selected = ListSelection(page, id);
+    char kind[16] = {};
+    ::GetClassNameA(::GetDlgItem(page, id), kind, sizeof kind);
+    if (::lstrcmpiA(kind, "ListBox")) return ControlText(page, id);
+    const int selected = static_cast<int>(::SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0));
     return selected < 0 ? "" : ItemTexts(page, id).at(selected);
 }
 
 // One thing the user does on the row's page, or one thing checked there.
 using Step = std::function<void(HWND page, SheetHarness& sheet)>;
-Step Choose(int id, int item)
-{
-    return [=](HWND page, SheetHarness&) {
-        IsListBox(page, id) ? ChooseListItem(page, id, item) : ChooseComboItem(page, id, item);
-    };
-}
+Step Choose(int id, int item) { return [=](HWND page, SheetHarness&) { ChooseItem(page, id, item); }; }
 // A drop-down list opened and closed without a choice.
 Step Close(int id) { return [=](HWND page, SheetHarness&) { OpenAndCloseCombo(page, id); }; }
 Step Radio(int id) { return [=](HWND page, SheetHarness&) { ClickRadio(page, id); }; }

@@ -51,7 +51,7 @@ TEST(RamPage, ShowsTheHostFiguresAndKeepsItselfUntilTheAmountIsInRange)
         EXPECT_EQ(sheet.IsApplyEnabled(), r.typed != nullptr);
         sheet.PressOK();
         EXPECT_EQ(sheet.IsClosed(), r.refusal.empty());
-        EXPECT_EQ(ReadDwordSetting("Memory").value_or(kAbsent), r.refusal.empty() ? std::stoi(shown) : r.stored);
+        EXPECT_EQ(DwordOf(ReadRawSetting("Memory")).value_or(kAbsent), r.refusal.empty() ? std::stoi(shown) : r.stored);
     }
     DeleteCompanyKey();
 }

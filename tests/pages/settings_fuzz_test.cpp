@@ -289,7 +289,7 @@ TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
     EXPECT_TRUE(full.sheet->IsClosed());
     SetSettingsKeyAccess("D:P(A;;KA;;;WD)");
     EXPECT_EQ(CountSettings(), 1);
-    EXPECT_EQ(ReadStringSetting(setting::Volume.name), "C:\\gone.hfi");
+    EXPECT_EQ(TextOf(ReadRawSetting(setting::Volume.name)), "C:\\gone.hfi");
     DeleteCompanyKey();
 }
 

@@ -90,7 +90,7 @@ protected:
             EXPECT_EQ(said, s.said);
             EXPECT_EQ(page->m_nChecked, static_cast<int>(checked.size()));
             sheet->PressOK();
-            for (int n = 0; n < 10; ++n) saved.push_back(ReadStringSetting("Volume" + std::to_string(n)).value_or("?"));
+            for (int n = 0; n < 10; ++n) saved.push_back(TextOf(ReadRawSetting("Volume" + std::to_string(n))).value_or("?"));
             checked.resize(10);
             EXPECT_EQ(saved, checked);
         }

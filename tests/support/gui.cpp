@@ -53,18 +53,20 @@ void Notify(HWND dialog, int id, UINT code)
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
     PumpMessages();
 }
+
+bool IsComboBox(HWND dialog, int id)
+{
+    char className[16] = {};
+    ::GetClassNameA(::GetDlgItem(dialog, id), className, sizeof className);
+    return ::lstrcmpiA(className, "ComboBox") == 0;
+}
 }  // namespace
 
-void ChooseComboItem(HWND dialog, int comboId, int index)
+void ChooseItem(HWND dialog, int id, int index)
 {
-    ::SendDlgItemMessageA(dialog, comboId, CB_SETCURSEL, index, 0);
-    Notify(dialog, comboId, CBN_SELCHANGE);
-}
-
-void ChooseListItem(HWND dialog, int listId, int index)
-{
-    ::SendDlgItemMessageA(dialog, listId, LB_SETCURSEL, index, 0);
-    Notify(dialog, listId, LBN_SELCHANGE);
+    const bool combo = IsComboBox(dialog, id);
+    ::SendDlgItemMessageA(dialog, id, combo ? CB_SETCURSEL : LB_SETCURSEL, index, 0);
+    Notify(dialog, id, combo ? CBN_SELCHANGE : LBN_SELCHANGE);
 }
 
 void OpenAndCloseCombo(HWND dialog, int comboId)
@@ -104,9 +106,7 @@ std::string ControlText(HWND dialog, int id) { return CWnd(::GetDlgItem(dialog, 
 
 Texts ItemTexts(HWND dialog, int id)
 {
-    char className[16] = {};
-    ::GetClassNameA(::GetDlgItem(dialog, id), className, sizeof className);
-    const bool combo = ::lstrcmpiA(className, "ComboBox") == 0;
+    const bool combo = IsComboBox(dialog, id);
     Texts items(std::max<LRESULT>(0, ::SendDlgItemMessageA(dialog, id, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0)));
     for (size_t i = 0; i < items.size(); ++i) {
         char text[512] = {};  // longer than any item the tests list
@@ -114,11 +114,6 @@ Texts ItemTexts(HWND dialog, int id)
         items[i] = text;
     }
     return items;
-}
-
-int ListSelection(HWND dialog, int listId)
-{
-    return static_cast<int>(::SendDlgItemMessageA(dialog, listId, LB_GETCURSEL, 0, 0));
 }
 
 namespace {

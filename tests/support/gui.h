@@ -48,8 +48,7 @@ private:
 
 // What the user's choice in a drop-down list or a list box sends: the new
 // selection, then the change notification to the owner.
-void ChooseComboItem(HWND dialog, int comboId, int index);
-void ChooseListItem(HWND dialog, int listId, int index);
+void ChooseItem(HWND dialog, int id, int index);
 // Opening and closing a drop-down list without choosing anything.
 void OpenAndCloseCombo(HWND dialog, int comboId);
 // A key pressed and released on the keyboard, as the system delivers it to
@@ -64,10 +63,9 @@ void ClickButton(HWND dialog, int buttonId);
 void ClickRadio(HWND dialog, int buttonId);
 std::string ControlText(HWND dialog, int id);
 
-// Every item's text of a combo or list box; the selected item of a list box.
+// Every item's text of a combo or list box.
 using Texts = std::vector<std::string>;
 Texts ItemTexts(HWND dialog, int id);
-int ListSelection(HWND dialog, int listId);
 
 // Runs `action` on the next modal dialog this thread shows, from inside that
 // dialog's own message loop. The action gets the dialog's window.

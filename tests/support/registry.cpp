@@ -61,8 +61,6 @@ std::optional<std::string> TextOf(const std::optional<RawValue>& raw)
     return text.substr(0, text.find('\0'));
 }
 
-std::optional<DWORD> ReadDwordSetting(const std::string& name) { return DwordOf(ReadRawSetting(name)); }
-std::optional<std::string> ReadStringSetting(const std::string& name) { return TextOf(ReadRawSetting(name)); }
 
 SettingsSnapshot ReadAllSettings()
 {

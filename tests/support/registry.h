@@ -29,8 +29,6 @@ void WriteDwordSetting(const std::string& name, DWORD value);
 // string only from a REG_SZ, up to its first zero; anything else is absent.
 std::optional<DWORD> DwordOf(const std::optional<RawValue>& raw);
 std::optional<std::string> TextOf(const std::optional<RawValue>& raw);
-std::optional<DWORD> ReadDwordSetting(const std::string& name);
-std::optional<std::string> ReadStringSetting(const std::string& name);
 // Number of values in the settings section (0 when it does not exist).
 int CountSettings();
 
