@@ -14,6 +14,7 @@
 #include "res/dlg_input.h"
 #include "res/dlg_misc.h"
 #include "res/dlg_ports.h"
+#include "res/dlg_ram.h"
 #include "res/dlg_scsi.h"
 #include "res/dlg_video.h"
 #include "tests/pages/full_sheet.h"
@@ -144,9 +145,9 @@ protected:
         ResetHostInventory();
         DialogTest::TearDown();
     }
-    void Run(PageIndex index, const std::vector<int>& controls, const std::vector<Row>& rows)
+    void Run(PageIndex index, const std::vector<int>& controls, const std::vector<Row>& rows,
+             const ScriptedHost& host = TheHost())
     {
-        const ScriptedHost host = TheHost();
         for (size_t i = 0; i < rows.size(); ++i) {
             SCOPED_TRACE("row " + std::to_string(i + 1));
             DeleteCompanyKey();
@@ -165,6 +166,56 @@ protected:
     }
 };
 }  // namespace
+
+// Memory: the amount in MB, by default half the host's memory, at most 2047 MB.
+// The page cannot be left with more than that, or than is available (physical
+// memory and page file), or with no integer.
+TEST_F(PageValues, Ram)
+{
+    const int edit = IDC_RAM_SELECTED;
+    const std::string integer = "Please enter an integer.";
+    auto range = [](int high) { return "Please enter an integer between 0 and " + std::to_string(high) + "."; };
+    // Leaving the page for the next and coming back says `refusal`, if any; the
+    // page then stays, its amount selected to be typed again.
+    auto leave = [edit](std::string refusal) -> Step {
+        return [=](HWND page, SheetHarness& sheet) {
+            const size_t said = TestApp().messageBoxes.size();
+            sheet.ShowPage(kRam + 1);
+            if (sheet.CurrentPage() != kRam) sheet.ShowPage(kRam);
+            EXPECT_EQ(TestApp().messageBoxes.size() > said ? TestApp().messageBoxes.back().text : "", refusal);
+            const HWND amount = ::GetDlgItem(page, edit);
+            if (refusal.empty()) return;
+            EXPECT_EQ(::GetFocus(), amount);
+            EXPECT_EQ(::SendMessageA(amount, EM_GETSEL, 0, 0), MAKELONG(0, ::GetWindowTextLengthA(amount)));
+        };
+    };
+    auto type = [edit](const char* text) -> Step {
+        return [=](HWND page, SheetHarness&) { ::SetDlgItemTextA(page, edit, text); };
+    };
+    const Step up = [edit](HWND page, SheetHarness&) { ::SendDlgItemMessageA(page, edit, WM_KEYDOWN, VK_UP, 0); };
+    const struct { ULONGLONG totalMiB; int availableMiB; Row row; } rows[] = {
+        {64, 100, {{}, "100|Recommended:  32 MB|32", {leave("")}, false, {"Memory=32"}}},
+        {63, 100, {{}, "100|Recommended:  32 MB|32", {}, false, {"Memory=32"}}},
+        {95, 100, {{}, "100|Recommended:  48 MB|48", {}, false, {"Memory=48"}}},
+        {24 << 10, 47061, {{}, "47061|Recommended:  2047 MB|2047", {}, false, {"Memory=2047"}}},
+        {64, 20, {{}, "20|Recommended:  20 MB|20", {leave("")}, false, {"Memory=20"}}},  // a default it accepts
+        {64, 100, {{"Memory=3000"}, "100|Recommended:  32 MB|3000", {leave(range(2047))}, false, {"Memory=3000"}}},
+        {64, 100, {{"Memory=150"}, "100|Recommended:  32 MB|150", {leave(range(100))}, false, {"Memory=150"}}},
+        {64, 100, {{}, "", {type("2048"), leave(range(2047))}, true, {"Memory=(none)"}}},
+        {64, 100, {{}, "", {type("101"), leave(range(100))}, true, {"Memory=(none)"}}},
+        {64, 100, {{}, "", {type("12x"), leave(integer)}, true, {"Memory=(none)"}}},
+        {64, 100, {{}, "", {type("4294967328"), leave(integer)}, true, {"Memory=(none)"}}},
+        // The up arrow works beyond 16 bits.
+        {24 << 10, 40000, {{"Memory=32767"}, "", {up, Shows(edit, "32768"), leave(range(2047))}, true, {"Memory=32767"}}},
+    };
+    for (const auto& r : rows) {
+        ScriptedHost host = TheHost();
+        // The available amount lies half in physical, half in page-file memory.
+        host.memory = {r.totalMiB << 20, ULONGLONG(r.availableMiB / 2) << 20,
+                       ULONGLONG(r.availableMiB - r.availableMiB / 2) << 20};
+        Run(kRam, {IDC_RAM_AVAILABLE, IDC_RAM_RECOMMENDED, edit}, {r.row}, host);
+    }
+}
 
 // The machine and the startup sound are indexes into their lists, -1 for none.
 TEST_F(PageValues, Advanced)
