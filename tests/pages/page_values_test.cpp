@@ -1,9 +1,9 @@
 // What the pages show for stored values and what they store after the user's
-// choices, on the whole sheet and a host with two display devices, DISPLAY1
-// ("Adapter 1") and DISPLAY2; two sound devices; drives A: to S:
-// of every kind, with a CD-ROM drive at D: and network drives at F: and H:;
-// COM1:, COM2: and LPT1: that open; and a SCSI CD-ROM drive in slot 3, a disk in
-// slot 8 and a device of an unnamed type in slot 63.
+// choices, on the whole sheet and one host: display devices DISPLAY1 ("Adapter
+// 1") and DISPLAY2 ("Adapter 2"); two sound devices; drives A: to S: of every
+// kind, with a CD-ROM drive at D: and network drives at F: and H:; COM1:, COM2:
+// and LPT1: that open; and a SCSI CD-ROM drive in slot 3, a disk in slot 8 and a
+// device of an unnamed type in slot 63.
 #include "host/host_inventory.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
@@ -70,7 +70,9 @@ Step Describes(const char* description)
 {
     return [=](HWND page, SheetHarness& sheet) {
         std::string shown = "(nothing)";
-        Properties([&shown](HWND dialog) { shown = ControlText(dialog, IDC_PROPS_DEVICE), ClickButton(dialog, IDCANCEL); })(page, sheet);
+        Properties([&shown](HWND dialog) {
+            shown = ControlText(dialog, IDC_PROPS_DEVICE), ClickButton(dialog, IDCANCEL);
+        })(page, sheet);
         EXPECT_EQ(shown, description ? description : "(nothing)");
     };
 }
