@@ -139,10 +139,6 @@ void MakeHost(Rng& rng, FuzzHost& host, const TempFolder& folder)
     host.openPorts = Pick(rng, 256);
 }
 
-std::optional<RawValue> Find(const SettingsSnapshot& values, const std::string& name)
-{
-    return values.count(name) ? std::optional<RawValue>(values.at(name)) : std::nullopt;
-}
 std::optional<int> ReadInt(const SettingsSnapshot& values, const std::string& name)
 {
     return DwordOf(Find(values, name));

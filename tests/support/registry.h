@@ -21,6 +21,7 @@ struct RawValue {
 // Every value of the settings section by name, as the ANSI calls read it.
 using SettingsSnapshot = std::map<std::string, RawValue>;
 SettingsSnapshot ReadAllSettings();
+std::optional<RawValue> Find(const SettingsSnapshot& values, const std::string& name);
 std::optional<RawValue> ReadRawSetting(const std::string& name);
 void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size);
 void WriteStringSetting(const std::string& name, const std::string& value);
