@@ -1,9 +1,9 @@
 // What the pages show for stored values and what they store after the user's
-// choices, on the whole sheet and one host: display devices DISPLAY1 ("Adapter
-// 1") and DISPLAY2 ("Adapter 2"); two sound devices; drives A: to S: of every
-// kind, with a CD-ROM drive at D: and network drives at F: and H:; COM1:, COM2:
-// and LPT1: that open; and a SCSI CD-ROM drive in slot 3, a disk in slot 8 and a
-// device of an unnamed type in slot 63.
+// choices, on the whole sheet and, but for its memory, one host: display devices
+// DISPLAY1 ("Adapter 1") and DISPLAY2 ("Adapter 2"); two sound devices; drives
+// A: to S: of every kind, with a CD-ROM drive at D: and network drives at F: and
+// H:; COM1:, COM2: and LPT1: that open; and a SCSI CD-ROM drive in slot 3, a disk
+// in slot 8 and a device of an unnamed type in slot 63.
 #include "host/host_inventory.h"
 #include "pages/misc.h"
 #include "pages/ports.h"
@@ -185,8 +185,8 @@ TEST_F(PageValues, Ram)
             sheet.ShowPage(kRam + 1);
             if (sheet.CurrentPage() != kRam) sheet.ShowPage(kRam);
             EXPECT_EQ(TestApp().messageBoxes.size() > said ? TestApp().messageBoxes.back().text : "", refusal);
-            const HWND amount = ::GetDlgItem(page, edit);
             if (refusal.empty()) return;
+            const HWND amount = ::GetDlgItem(page, edit);
             EXPECT_EQ(::GetFocus(), amount);
             EXPECT_EQ(::SendMessageA(amount, EM_GETSEL, 0, 0), MAKELONG(0, ::GetWindowTextLengthA(amount)));
         };
@@ -231,7 +231,8 @@ TEST_F(PageValues, Advanced)
     });
 }
 
-// Browse... keeps the ROM on Cancel; a chosen one is stored, and its folder becomes the current one.
+// Cancelling the choice of a ROM file keeps the stored one; a chosen one is
+// stored, and its folder becomes the current one.
 TEST_F(PageValues, AdvancedRomFile)
 {
     TempFolder folder;
