@@ -12,6 +12,8 @@
 #include <cstdlib>
 
 namespace {
+constexpr int kF1 = 0x3B;  // its scan code
+
 // Pages in tab order, then dialogs, with the title of their help topic ("": no
 // help of its own).
 const struct { UINT id; std::string topic; } kWindows[] = {
@@ -109,10 +111,10 @@ TEST(EveryWindow, CaptionsFitAndHelpShowsItsTopic)
         }
         if (!topic) continue;
         const std::string caption = topic->title + " Help";
-        EXPECT_EQ(HelpCaption([&] { PressKey(controls.at(0), VK_F1); }), caption);
+        EXPECT_EQ(HelpCaption([&] { PressKey(controls.at(0), kF1); }), caption);
         if (index >= kPageCount) continue;
         HWND tabs = reinterpret_cast<HWND>(::SendMessageA(full.sheet->hwnd(), PSM_GETTABCONTROL, 0, 0));
-        EXPECT_EQ(HelpCaption([&] { PressKey(tabs, VK_F1); }), caption);
+        EXPECT_EQ(HelpCaption([&] { PressKey(tabs, kF1); }), caption);
         EXPECT_EQ(HelpCaption([&] { full.sheet->PressHelp(); }), caption);
     }
 }

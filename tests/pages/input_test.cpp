@@ -19,20 +19,6 @@ struct BusyCores {
     ~BusyCores() { stop = true; for (std::thread& loop : loops) loop.join(); }
 };
 
-// A key pressed and released, by scan code. Windows derives the virtual key from
-// the scan code, Wine takes the one given: without it the key's window messages
-// would carry no key at all.
-void PressKey(int scanCode)
-{
-    const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
-    const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
-    const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-    INPUT strokes[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    strokes[0].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
-    strokes[1].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
-    ::SendInput(2, strokes, sizeof strokes[0]);
-}
-
 int g_answer, g_dialogs, g_menusOpened;  // the answer is a scan code or one of the endings above
 HWND g_page;
 std::thread g_typist;  // the keyboard: the capture goes on polling while it types
@@ -57,7 +43,7 @@ void CALLBACK AnswerCapture(HWND, UINT, UINT_PTR, DWORD)
     if (g_answer == kClose) ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     if (g_answer == kHide) ::ShowWindow(dialog, SW_HIDE);
     if (g_typist.joinable()) g_typist.join();
-    if (g_answer >= 0) g_typist = std::thread(PressKey, g_answer & 0xFF);
+    if (g_answer >= 0) g_typist = std::thread(PressKey, nullptr, g_answer & 0xFF);
 }
 
 // Clicks a joystick button and answers its capture; then the sheet gets what is

@@ -51,9 +51,10 @@ private:
 void ChooseItem(HWND dialog, int id, int index);
 // Opening and closing a drop-down list without choosing anything.
 void OpenAndCloseCombo(HWND dialog, int comboId);
-// A key pressed and released on the keyboard, as the system delivers it to
-// the focused window of the foreground window (made `window`'s root first).
-void PressKey(HWND window, BYTE virtualKey);
+// A key pressed and released on the keyboard, by scan code, as the system
+// delivers it to the focused window of the foreground window: `window`, made
+// so first unless null.
+void PressKey(HWND window, int scanCode);
 // The controls of a dialog.
 std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.
