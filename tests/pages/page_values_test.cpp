@@ -380,17 +380,16 @@ TEST_F(PageValues, Ports)
 TEST_F(PageValues, Misc)
 {
     const int sound = IDC_SOUND_DEVICE, network = IDC_NETWORK_DRIVE, cd = IDC_CDROM_DRIVE;
+    // Values that name listed entries, shown as `shown` and written back as read.
+    auto kept = [](std::vector<std::string> values, std::string shown) { return Row{values, shown, {}, false, values}; };
     Run(kMisc, {sound, network, cd}, {
         {{}, "", {Lists(sound, "None|Speakers|Headphones"), Lists(network, "None|F:|H:"), Lists(cd, "None|D:"),
           Close(sound)}, true, {}},
         {{}, "", {Close(network)}, true, {}},
         {{}, "", {Close(cd)}, true, {}},
-        {{"Audio_Device=0", "Ethernet=0", "CD_ROM=0"}, "Speakers|None|None", {}, false,
-         {"Audio_Device=0", "Ethernet=0", "CD_ROM=0"}},
-        {{"Audio_Device=-1", "Ethernet=8", "CD_ROM=4"}, "None|H:|D:", {}, false,
-         {"Audio_Device=-1", "Ethernet=8", "CD_ROM=4"}},
-        {{"Audio_Device=1", "Ethernet=6", "CD_ROM=0"}, "Headphones|F:|None", {}, false,
-         {"Audio_Device=1", "Ethernet=6", "CD_ROM=0"}},
+        kept({"Audio_Device=0", "Ethernet=0", "CD_ROM=0"}, "Speakers|None|None"),
+        kept({"Audio_Device=-1", "Ethernet=8", "CD_ROM=4"}, "None|H:|D:"),
+        kept({"Audio_Device=1", "Ethernet=6", "CD_ROM=0"}, "Headphones|F:|None"),
         // No such device, E: absent, F: no CD-ROM drive; lower-case letters match too.
         {{"Audio_Device=2", "Ethernet=5", "CD_ROM=6"}, "None|None|None", {}, false,
          {"Audio_Device=-1", "Ethernet=0", "CD_ROM=0"}},

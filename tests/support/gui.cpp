@@ -89,7 +89,10 @@ void ClickRadio(HWND dialog, int buttonId)
 // Wine takes the one given: without it the key's window messages carry no key.
 void PressKey(HWND window, int scanCode)
 {
-    if (window) ::SetForegroundWindow(::GetAncestor(window, GA_ROOT)), ::SetFocus(window);
+    if (window) {
+        ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+        ::SetFocus(window);
+    }
     const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
     const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
     const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
