@@ -6,7 +6,14 @@
 #include "host/memory_status.h"
 #include "tests/support/gui.h"
 #include <memory>
+#include <string>
 #include <vector>
+
+// What the RAM page says of an amount above `high`.
+inline std::string RangeMessage(int high)
+{
+    return "Please enter an integer between 0 and " + std::to_string(high) + ".";
+}
 
 enum PageIndex { kGeneral, kStorage, kRam, kVideo, kInput, kPorts, kMisc, kScsi, kFloppy, kAdvanced, kPageCount };
 

@@ -22,19 +22,10 @@
 #include <cstdlib>
 #include <functional>
 #include <regex>
+#include <tuple>
 #include <string>
 
 namespace {
-// What a control shows; of a list box, its selected item.
-std::string Shown(HWND page, int id)
-{
-    char kind[16] = {};
-    ::GetClassNameA(::GetDlgItem(page, id), kind, sizeof kind);
-    if (::lstrcmpiA(kind, "ListBox")) return ControlText(page, id);
-    const int selected = static_cast<int>(::SendDlgItemMessageA(page, id, LB_GETCURSEL, 0, 0));
-    return selected < 0 ? "" : ItemTexts(page, id).at(selected);
-}
-
 // One thing the user does on the row's page, or one thing checked there.
 using Step = std::function<void(HWND page, SheetHarness& sheet)>;
 Step Choose(int id, int item) { return [=](HWND page, SheetHarness&) { ChooseItem(page, id, item); }; }
@@ -45,7 +36,7 @@ Step Click(int id) { return [=](HWND page, SheetHarness&) { ClickButton(page, id
 const Step Apply = [](HWND, SheetHarness& sheet) { sheet.PressApply(); };
 // The next file dialog's answer: a path, or Cancel.
 Step Answer(std::optional<std::string> path) { return [=](HWND, SheetHarness&) { TestApp().AnswerFileDialog(path); }; }
-Step Shows(int id, std::string text) { return [=](HWND page, SheetHarness&) { EXPECT_EQ(Shown(page, id), text) << id; }; }
+Step Shows(int id, std::string text) { return [=](HWND page, SheetHarness&) { EXPECT_EQ(ControlText(page, id), text) << id; }; }
 // Every item of a list, joined by "|".
 Step Lists(int id, std::string items)
 {
@@ -132,15 +123,12 @@ protected:
             HostInventory.DisplayDescriptions[i] = "Adapter " + std::to_string(i + 1);
         }
         HostInventory.DisplayDeviceCount = 2;
-        HostInventory.SoundDeviceNames[0] = "Speakers";
-        HostInventory.SoundDeviceNames[1] = "Headphones";
-        HostInventory.SoundDeviceCount = 2;
-        HostInventory.ScsiDeviceTypes[3] = 6;
-        HostInventory.ScsiDeviceNames[3] = "ACME     CD-1000         ";
-        HostInventory.ScsiDeviceTypes[8] = 1;
-        HostInventory.ScsiDeviceNames[8] = "ACME     DISK";
-        HostInventory.ScsiDeviceTypes[63] = 32;  // peripheral type 31, which has no name
-        HostInventory.ScsiDeviceTypes[20] = -5;  // not a device
+        for (const char* name : {"Speakers", "Headphones"})
+            HostInventory.SoundDeviceNames[HostInventory.SoundDeviceCount++] = name;
+        // Type 32 is peripheral type 31, which has no name; -5 is no device.
+        for (auto [slot, type, name] : {std::tuple{3, 6, "ACME     CD-1000         "}, {8, 1, "ACME     DISK"},
+                                        {63, 32, ""}, {20, -5, ""}})
+            HostInventory.ScsiDeviceTypes[slot] = type, HostInventory.ScsiDeviceNames[slot] = name;
     }
     void TearDown() override
     {
@@ -158,7 +146,7 @@ protected:
             full.sheet->ShowPage(index);
             const HWND page = full.Page(index);
             std::string shown;
-            for (int id : controls) shown += (shown.empty() ? "" : "|") + Shown(page, id);
+            for (int id : controls) shown += (shown.empty() ? "" : "|") + ControlText(page, id);
             if (!rows[i].shown.empty()) { EXPECT_EQ(shown, rows[i].shown); }
             for (const Step& step : rows[i].steps) step(page, *full.sheet);
             EXPECT_EQ(full.sheet->IsApplyEnabled(), rows[i].modified);
@@ -176,7 +164,6 @@ TEST_F(PageValues, Ram)
 {
     const int edit = IDC_RAM_SELECTED;
     const std::string integer = "Please enter an integer.";
-    auto range = [](int high) { return "Please enter an integer between 0 and " + std::to_string(high) + "."; };
     // Leaving the page for the next and coming back says `refusal`, if any; the
     // page then stays, its amount selected to be typed again.
     auto leave = [edit](std::string refusal) -> Step {
@@ -201,14 +188,14 @@ TEST_F(PageValues, Ram)
         {95, 100, {{}, "100|Recommended:  48 MB|48", {}, false, {"Memory=48"}}},
         {24 << 10, 47061, {{}, "47061|Recommended:  2047 MB|2047", {}, false, {"Memory=2047"}}},
         {64, 20, {{}, "20|Recommended:  20 MB|20", {leave("")}, false, {"Memory=20"}}},  // a default it accepts
-        {64, 100, {{"Memory=3000"}, "100|Recommended:  32 MB|3000", {leave(range(2047))}, false, {"Memory=3000"}}},
-        {64, 100, {{"Memory=150"}, "100|Recommended:  32 MB|150", {leave(range(100))}, false, {"Memory=150"}}},
-        {64, 100, {{}, "", {type("2048"), leave(range(2047))}, true, {"Memory=(none)"}}},
-        {64, 100, {{}, "", {type("101"), leave(range(100))}, true, {"Memory=(none)"}}},
+        {64, 100, {{"Memory=3000"}, "100|Recommended:  32 MB|3000", {leave(RangeMessage(2047))}, false, {"Memory=3000"}}},
+        {64, 100, {{"Memory=150"}, "100|Recommended:  32 MB|150", {leave(RangeMessage(100))}, false, {"Memory=150"}}},
+        {64, 100, {{}, "", {type("2048"), leave(RangeMessage(2047))}, true, {"Memory=(none)"}}},
+        {64, 100, {{}, "", {type("101"), leave(RangeMessage(100))}, true, {"Memory=(none)"}}},
         {64, 100, {{}, "", {type("12x"), leave(integer)}, true, {"Memory=(none)"}}},
         {64, 100, {{}, "", {type("4294967328"), leave(integer)}, true, {"Memory=(none)"}}},
         // The up arrow works beyond 16 bits.
-        {24 << 10, 40000, {{"Memory=32767"}, "", {up, Shows(edit, "32768"), leave(range(2047))}, true, {"Memory=32767"}}},
+        {24 << 10, 40000, {{"Memory=32767"}, "", {up, Shows(edit, "32768"), leave(RangeMessage(2047))}, true, {"Memory=32767"}}},
     };
     for (const auto& r : rows) {
         ScriptedHost host = TheHost();

@@ -5,11 +5,7 @@
 //   KORVEX_FUZZ_SEEDS=1-3000 wine pages_tests.exe --gtest_filter='Fuzz/*' --gtest_brief=1
 #include "host/host_inventory.h"
 #include "pages/ram.h"
-#include "res/dlg_floppy.h"
-#include "res/dlg_ports.h"
 #include "res/dlg_ram.h"
-#include "res/dlg_scsi.h"
-#include "res/dlg_video.h"
 #include "settings/values.h"
 #include "framework/handles.h"
 #include "tests/pages/full_sheet.h"
@@ -37,16 +33,6 @@ struct FuzzHost : ScriptedHost {
     int availableMB = 0;
     int recommendedMB = 0;  // half the physical memory, rounded up
     std::vector<std::string> files;  // hard files that exist
-};
-
-// The radio buttons that switch what each page shows: clicking them must change
-// nothing it writes.
-const std::vector<int> kRadios[kPageCount] = {
-    {}, {}, {},
-    {IDC_VIDEO_UNIT6, IDC_VIDEO_UNIT1 + 4, IDC_VIDEO_UNIT1 + 3, IDC_VIDEO_UNIT1 + 2, IDC_VIDEO_UNIT1 + 1, IDC_VIDEO_UNIT1},
-    {}, {IDC_PORT_B, IDC_PORT_A}, {},
-    {IDC_SCSI_UNIT6, IDC_SCSI_UNIT5, IDC_SCSI_UNIT4, IDC_SCSI_UNIT3, IDC_SCSI_UNIT2, IDC_SCSI_UNIT1, IDC_SCSI_UNIT0},
-    {IDC_FLOPPY_INTERNAL1, IDC_FLOPPY_INTERNAL0}, {},
 };
 
 int Number(Rng& rng)
@@ -166,22 +152,14 @@ void SetSettingsKeyAccess(const char* descriptor)
     ::LocalFree(security);
 }
 
-std::string Range(int high) { return "Please enter an integer between 0 and " + std::to_string(high) + "."; }
-
-class SettingsFuzz : public ::testing::TestWithParam<unsigned> {
-protected:
-    void TearDown() override
-    {
-        ResetHostInventory();
-        DeleteCompanyKey();
-    }
+struct SettingsFuzz : FreshSettingsTest, ::testing::WithParamInterface<unsigned> {
+    void TearDown() override { ResetHostInventory(), FreshSettingsTest::TearDown(); }
 };
 }  // namespace
 
 TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
 {
     Rng rng(GetParam());
-    DeleteCompanyKey();
     TestApp().ResetScript();
     TempFolder folder;
     FuzzHost host;
@@ -222,7 +200,11 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
                 sheet.ShowPage(i);
             }
             ASSERT_EQ(sheet.CurrentPage(), i);
-            for (int radio : kRadios[i]) ClickRadio(full.Page(i), radio);
+            // Every radio button, the first last: switching what a page shows must change nothing it writes.
+            const std::vector<HWND> controls = ChildWindows(full.Page(i));
+            for (auto control = controls.rbegin(); control != controls.rend(); ++control)
+                if (::SendMessageA(*control, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
+                    ClickRadio(full.Page(i), ::GetDlgCtrlID(*control));
         }
     };
     showAll();
@@ -230,7 +212,7 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     std::vector<std::string> messages;
     for (const MessageBoxRecord& box : TestApp().messageBoxes) messages.push_back(box.text);
     const int limit = memory < 0 || memory > MaxMemoryMB ? MaxMemoryMB : highest;  // the first range it breaks
-    EXPECT_EQ(messages, refused ? std::vector<std::string>{Range(limit)} : std::vector<std::string>{});
+    EXPECT_EQ(messages, refused ? std::vector<std::string>{RangeMessage(limit)} : std::vector<std::string>{});
     const SettingsSnapshot first = ReadAllSettings();
 
     // Hard files that exist, in stored order, come first; the other volumes are empty.

@@ -54,12 +54,13 @@ void Notify(HWND dialog, int id, UINT code)
     PumpMessages();
 }
 
-bool IsComboBox(HWND dialog, int id)
+bool IsOfClass(HWND dialog, int id, const char* kind)
 {
     char className[16] = {};
     ::GetClassNameA(::GetDlgItem(dialog, id), className, sizeof className);
-    return ::lstrcmpiA(className, "ComboBox") == 0;
+    return ::lstrcmpiA(className, kind) == 0;
 }
+bool IsComboBox(HWND dialog, int id) { return IsOfClass(dialog, id, "ComboBox"); }
 }  // namespace
 
 void ChooseItem(HWND dialog, int id, int index)
@@ -111,7 +112,12 @@ std::vector<HWND> ChildWindows(HWND parent)
     return children;
 }
 
-std::string ControlText(HWND dialog, int id) { return CWnd(::GetDlgItem(dialog, id)).GetWindowText(); }
+std::string ControlText(HWND dialog, int id)
+{
+    if (!IsOfClass(dialog, id, "ListBox")) return CWnd(::GetDlgItem(dialog, id)).GetWindowText();
+    const int selected = static_cast<int>(::SendDlgItemMessageA(dialog, id, LB_GETCURSEL, 0, 0));
+    return selected < 0 ? "" : ItemTexts(dialog, id).at(selected);
+}
 
 Texts ItemTexts(HWND dialog, int id)
 {

@@ -62,6 +62,7 @@ void ClickButton(HWND dialog, int buttonId);
 // A click on a radio button: it checks itself, clears the others of its
 // group, and tells the dialog.
 void ClickRadio(HWND dialog, int buttonId);
+// What a control shows; of a list box, its selected item.
 std::string ControlText(HWND dialog, int id);
 
 // Every item's text of a combo or list box.
