@@ -22,8 +22,8 @@
 #include <cstdlib>
 #include <functional>
 #include <regex>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 namespace {
 // One thing the user does on the row's page, or one thing checked there.
