@@ -134,31 +134,45 @@ Texts ItemTexts(HWND dialog, int id)
 namespace {
 std::function<void(HWND)> g_modalAction;  // a test runs one modal dialog at a time
 UINT_PTR g_modalTimer = 0;
+std::vector<HWND> g_windowsBefore;  // up when the action was set: none of them is the dialog awaited
 
-BOOL CALLBACK RememberEnabledDialog(HWND window, LPARAM found)
+BOOL CALLBACK RememberWindow(HWND window, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadWindows()
+{
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), RememberWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// A dialog shown since the action was set, and enabled: not one that has a modal of its own.
+bool IsAwaitedDialog(HWND window)
 {
     char className[16] = {};
     ::GetClassNameA(window, className, sizeof className);
-    // A sheet under a modal dialog is disabled, so the enabled one is the modal.
-    if (std::string(className) != "#32770" || !::IsWindowVisible(window) || !::IsWindowEnabled(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
+    return std::string(className) == "#32770" && ::IsWindowVisible(window) && ::IsWindowEnabled(window) &&
+           std::find(g_windowsBefore.begin(), g_windowsBefore.end(), window) == g_windowsBefore.end();
 }
 
 void CALLBACK RunPendingModalAction(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND dialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), RememberEnabledDialog, reinterpret_cast<LPARAM>(&dialog));
-    if (!dialog) return;  // not up yet: try again at the next tick
+    const std::vector<HWND> windows = ThreadWindows();
+    const auto dialog = std::find_if(windows.begin(), windows.end(), IsAwaitedDialog);
+    if (dialog == windows.end()) return;  // not up yet: try again at the next tick
     std::function<void(HWND)> action = std::exchange(g_modalAction, nullptr);
     ForgetModalAction();
-    if (action) action(dialog);
+    if (action) action(*dialog);
 }
 }  // namespace
 
 void OnNextModalDialog(std::function<void(HWND dialog)> action)
 {
     g_modalAction = std::move(action);
+    g_windowsBefore = ThreadWindows();
     g_modalTimer = ::SetTimer(nullptr, 0, 10, RunPendingModalAction);
 }
 

@@ -70,9 +70,8 @@ using Texts = std::vector<std::string>;
 Texts ItemTexts(HWND dialog, int id);
 
 // Runs `action` on the next modal dialog this thread shows, from inside that
-// dialog's own message loop. The action gets the dialog's window.
+// dialog's own message loop: a dialog that was not up yet when this was called.
+// The action gets the dialog's window.
 void OnNextModalDialog(std::function<void(HWND dialog)> action);
-// Stops waiting for the next modal dialog. Called right after a direct
-// SendMessage, before any message is pumped, it checks that nothing opened:
-// with no modal dialog up the sheet itself would be taken for one.
+// Stops waiting for the next modal dialog: after an action that may open none.
 void ForgetModalAction();

@@ -47,7 +47,6 @@ std::optional<std::string> TextOf(const std::optional<RawValue>& raw)
     return text.substr(0, text.find('\0'));
 }
 
-
 SettingsSnapshot ReadAllSettings()
 {
     SettingsSnapshot values;
