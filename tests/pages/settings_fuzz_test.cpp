@@ -259,7 +259,7 @@ TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
     DeleteCompanyKey();
     WriteStringSetting(setting::Volume.name, "C:\\gone.hfi");  // the Storage page would write "" here
     SetSettingsKeyAccess("D:P(A;;KRSDWD;;;WD)");                 // read, delete and these permissions only
-    FuzzHost host;
+    ScriptedHost host;
     host.memory = {1ull << 30, 1ull << 30, 0};
     FullSheet full(host);
     for (int i = 0; i < kPageCount; ++i) full.sheet->ShowPage(i);
