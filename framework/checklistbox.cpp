@@ -41,7 +41,14 @@ int CCheckListBox::GetCheck(int index) const
 
 void CCheckListBox::SetCheck(int index, int check) const
 {
-    if (SetItemData(index, check ? 1 : 0) == LB_ERR) return;
+    LRESULT data = GetItemData(index);
+    if (data == LB_ERR) return;
+    SetRowData(index, (data & ~LPARAM(1)) | (check ? 1 : 0));
+}
+
+void CCheckListBox::SetRowData(int index, LPARAM data) const
+{
+    if (SetItemData(index, data) == LB_ERR) return;
     RECT row;
     if (GetItemRect(index, &row)) ::InvalidateRect(m_hWnd, &row, FALSE);
 }
@@ -84,7 +91,8 @@ void CCheckListBox::DrawItem(DRAWITEMSTRUCT* item)
         ::FillRect(dc, &text, ::GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         std::string label = GetText(index);
         int oldMode = ::SetBkMode(dc, TRANSPARENT);
-        COLORREF oldColor = ::SetTextColor(dc, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const int textColor = selected ? COLOR_HIGHLIGHTTEXT : IsDimmed(index) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT;
+        COLORREF oldColor = ::SetTextColor(dc, ::GetSysColor(textColor));
         RECT inner = text;
         inner.left += 2;
         ::DrawTextA(dc, label.c_str(), static_cast<int>(label.size()), &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);

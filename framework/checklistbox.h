@@ -17,8 +17,12 @@ public:
     // that keep their strings) and gives its rows the measured height.
     void SubclassWindow(HWND hWnd) override;
 
+    // The check is bit 0 of the row's item data; derived lists may keep flags
+    // of their own in the other bits, which a check leaves alone.
     int GetCheck(int index) const;
     void SetCheck(int index, int check) const;
+    // Sets the row's item data and redraws the row.
+    void SetRowData(int index, LPARAM data) const;
 
     virtual void DrawItem(DRAWITEMSTRUCT* item);
     virtual void MeasureItem(MEASUREITEMSTRUCT* item);
@@ -33,6 +37,8 @@ public:
 protected:
     // The width, from the row's left edge, that belongs to the check box.
     int CheckAreaWidth() const;
+    // A row whose text is drawn grey, as something not at hand.
+    virtual bool IsDimmed(int) const { return false; }
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,

@@ -46,6 +46,11 @@ struct FileTraits {
     static type invalid() { return INVALID_HANDLE_VALUE; }
     static void close(type h) { ::CloseHandle(h); }
 };
+struct FindTraits {
+    using type = HANDLE;
+    static type invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(type h) { ::FindClose(h); }
+};
 struct IconTraits {
     using type = HICON;
     static type invalid() { return nullptr; }
@@ -55,6 +60,7 @@ struct IconTraits {
 using unique_hkey = unique_handle<RegKeyTraits>;
 using unique_hmodule = unique_handle<ModuleTraits>;
 using unique_hfile = unique_handle<FileTraits>;
+using unique_hfind = unique_handle<FindTraits>;
 using unique_hicon = unique_handle<IconTraits>;
 
 // A COM interface pointer that is released when it goes out of scope. Declare it

@@ -74,3 +74,9 @@ bool RegistryProfile::WriteString(const std::string& section, const std::string&
     return ::RegSetValueExA(key.get(), entry.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                             static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
+
+bool RegistryProfile::DeleteSection(const std::string& section) const
+{
+    LONG status = ::RegDeleteKeyA(HKEY_CURRENT_USER, SectionPath(section).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}

@@ -17,6 +17,8 @@ public:
     std::string GetString(const std::string& section, const std::string& entry, const std::string& defaultValue) const;
     bool WriteInt(const std::string& section, const std::string& entry, int value) const;
     bool WriteString(const std::string& section, const std::string& entry, const std::string& value) const;
+    // Removes the section with all its values; true when it is gone (or never was).
+    bool DeleteSection(const std::string& section) const;
 
 private:
     std::string SectionPath(const std::string& section) const { return m_applicationKey + "\\" + section; }

@@ -89,6 +89,11 @@ BOOL CWinApp::WriteProfileString(const char* section, const char* entry, const s
     return m_profile && m_profile->WriteString(section, entry, value);
 }
 
+BOOL CWinApp::DeleteProfileSection(const char* section)
+{
+    return m_profile && m_profile->DeleteSection(section);
+}
+
 int CWinApp::DoMessageBox(const char* prompt, UINT type, UINT)
 {
     return ::MessageBoxA(ActiveOwner(), prompt, m_strAppName.c_str(), type);

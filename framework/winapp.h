@@ -32,6 +32,7 @@ public:
     std::string GetProfileString(const char* section, const char* entry, const char* defaultValue = "");
     BOOL WriteProfileInt(const char* section, const char* entry, int value);
     BOOL WriteProfileString(const char* section, const char* entry, const std::string& value);
+    BOOL DeleteProfileSection(const char* section);
 
     // The seam: the product shows the real system boxes; a test application
     // overrides these two and answers from its script.

@@ -1,21 +1,11 @@
 #include "pages/disk_figures.h"
-#include "framework/handles.h"
 #include "framework/strings.h"
 #include "res/resource.h"
 #include <climits>
 
 namespace {
 constexpr uint64_t kBytesPerMiB = 1048576;
-
-unique_hfile OpenForReading(const std::string& path)
-{
-    unique_hfile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    // Device names ("COM1", "NUL", "CON") open as well, but are no hard files.
-    if (file && ::GetFileType(file.get()) != FILE_TYPE_DISK) file.reset();
-    return file;
 }
-}  // namespace
 
 uint64_t FreeMiBFromClusters(DWORD bytesPerSector, DWORD sectorsPerCluster, DWORD freeClusters)
 {
@@ -53,17 +43,4 @@ bool FitsInMaxPath(const std::string& path)
     char full[MAX_PATH];
     DWORD length = ::GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
     return length > 0 && length < MAX_PATH;
-}
-
-bool FileOpensForReading(const std::string& path)
-{
-    return static_cast<bool>(OpenForReading(path));
-}
-
-std::optional<uint64_t> FileLength(const std::string& path)
-{
-    unique_hfile file = OpenForReading(path);
-    LARGE_INTEGER size;
-    if (!file || !::GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    return static_cast<uint64_t>(size.QuadPart);
 }

@@ -28,8 +28,3 @@ std::string FileSizeText(uint64_t bytes);
 // Windows, and the emulator's, needs. Under Wine a longer target can seem to be
 // renamed to, yet the file then lies where no such call reaches it.
 bool FitsInMaxPath(const std::string& path);
-// The file opens for reading (existing, read access, other readers allowed)
-// and is a file on a disk, not a device.
-bool FileOpensForReading(const std::string& path);
-// The file's length in bytes; nothing when it does not open or cannot be measured.
-std::optional<uint64_t> FileLength(const std::string& path);

@@ -5,6 +5,8 @@ CHardFileListBox theHardFileList;
 
 namespace {
 constexpr UINT kRowHeight = 20;
+// Item-data bit beside the check (bit 0).
+constexpr LPARAM kMissingBit = 2;
 
 // The text in the ANSI code page, when that holds every one of its characters:
 // no best-fit look-alikes, which would name another file.
@@ -48,6 +50,18 @@ void CHardFileListBox::MeasureItem(MEASUREITEMSTRUCT* item)
 int CHardFileListBox::CompareItem(COMPAREITEMSTRUCT*)
 {
     return 0;
+}
+
+bool CHardFileListBox::IsMissing(int index) const
+{
+    LRESULT data = GetItemData(index);
+    return data != LB_ERR && (data & kMissingBit);
+}
+
+void CHardFileListBox::SetMissing(int index, bool missing) const
+{
+    LRESULT data = GetItemData(index);
+    if (data != LB_ERR) SetRowData(index, missing ? data | kMissingBit : data & ~kMissingBit);
 }
 
 void CHardFileListBox::OnDropFiles(HDROP drop)

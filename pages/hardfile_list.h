@@ -16,10 +16,17 @@ public:
     // All items compare equal: the list never sorts.
     int CompareItem(COMPAREITEMSTRUCT* item) override;
 
+    // A row whose file was not there when last looked at: drawn grey.
+    bool IsMissing(int index) const;
+    void SetMissing(int index, bool missing) const;
+
     void OnDropFiles(HDROP drop) override;
     // The dropped paths in the program's ANSI form, in drop order. A path with
     // no ANSI form stands as its short (8.3) name, or is left out without one.
     const std::vector<std::string>& DroppedFiles() const { return m_droppedFiles; }
+
+protected:
+    bool IsDimmed(int index) const override { return IsMissing(index); }
 
 private:
     std::vector<std::string> m_droppedFiles;

@@ -6,9 +6,11 @@
 #include "pages/disk_figures.h"
 #include "pages/file_choice.h"
 #include "pages/hardfile_list.h"
+#include "pages/hardfile_paths.h"
 #include "pages/rename_file_dlg.h"
 #include "res/dlg_storage.h"
 #include "res/resource.h"
+#include "settings/unchecked_hard_files.h"
 
 const CommandEntry<CStorage> CStorage::kCommands[] = {
     {IDC_STORAGE_ADD, BN_CLICKED, &CStorage::OnAdd},
@@ -36,7 +38,8 @@ std::string DeleteQuestion(const std::string& path)
 }
 }  // namespace
 
-CStorage::CStorage() : CPropertyPage(IDD_STORAGE) {}
+// Constructed at start-up, before any file dialog has moved the current directory.
+CStorage::CStorage() : CPropertyPage(IDD_STORAGE), m_strStartFolder(CurrentFolder()) {}
 
 void CStorage::DoDataExchange(CDataExchange* pDX)
 {
@@ -72,11 +75,14 @@ void CStorage::FillHardFileList()
 
     theHardFileList.ResetContent();
     m_nChecked = 0;
-    // Paths that are empty or no longer open are left out; the next Apply
+    // Every stored file stays, reachable or not (a disk not plugged in now is
+    // still the user's disk); empty slots are left out, so the next Apply
     // compacts the rest into the first volumes.
     for (const std::string& path : m_strVolume) {
-        if (path.empty() || !FileOpensForReading(path)) continue;
-        AppendCheckedEntry(path);
+        if (!path.empty()) AppendCheckedEntry(path);
+    }
+    for (const std::string& path : ReadUncheckedHardFiles()) {
+        if (!IsListed(path)) AppendEntry(path, false);
     }
 }
 
@@ -89,6 +95,11 @@ BOOL CStorage::OnApply()
     }
     // Free slots are written empty, never deleted: the emulator reads all ten.
     for (; volume < MaxHardFiles; ++volume) WriteSettingString(setting::Volume, volume, "");
+    std::vector<std::string> unchecked;
+    for (int i = 0; i < theHardFileList.GetCount(); ++i) {
+        if (!theHardFileList.GetCheck(i)) unchecked.push_back(theHardFileList.GetText(i));
+    }
+    WriteUncheckedHardFiles(unchecked);
     return CPropertyPage::OnApply();
 }
 
@@ -99,12 +110,30 @@ bool CStorage::RefuseBeyondLimit() const
     return true;
 }
 
-void CStorage::AppendCheckedEntry(const std::string& path)
+int CStorage::AppendEntry(const std::string& path, bool checked)
 {
     int index = theHardFileList.AddString(path);
-    if (index < 0) return;
-    theHardFileList.SetCheck(index, 1);
-    ++m_nChecked;
+    if (index < 0) return index;
+    theHardFileList.SetMissing(index, !ProbeHardFile(AbsolutePath(path, m_strStartFolder)).found);
+    if (checked) {
+        theHardFileList.SetCheck(index, 1);
+        ++m_nChecked;
+    }
+    return index;
+}
+
+std::string CStorage::FullPathOf(int index) const
+{
+    return AbsolutePath(theHardFileList.GetText(index), m_strStartFolder);
+}
+
+bool CStorage::IsListed(const std::string& path) const
+{
+    const std::string full = AbsolutePath(path, m_strStartFolder);
+    for (int i = 0; i < theHardFileList.GetCount(); ++i) {
+        if (SamePath(FullPathOf(i), full)) return true;
+    }
+    return false;
 }
 
 void CStorage::OnAdd()
@@ -133,40 +162,45 @@ void CStorage::OnDelete()
 {
     int index = theHardFileList.GetCurSel();
     if (index < 0) return;
-    std::string path = theHardFileList.GetText(index);
+    // Only a file that is there is deleted; a port or device name is never touched.
+    const std::string path = FullPathOf(index);
+    if (!ProbeHardFile(path).found) return;
     if (AfxMessageBox(DeleteQuestion(path).c_str(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     // Only a file that is really gone leaves the list: Wine reports deleting a
     // file on a read-only mount, and one held open by a program that allows it,
     // while the file stays in view.
     if (!::DeleteFileA(path.c_str()) || ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return;
 
-    bool wasChecked = theHardFileList.GetCheck(index) != 0;
+    if (theHardFileList.GetCheck(index) && m_nChecked > 0) --m_nChecked;
     theHardFileList.DeleteString(index);
     theHardFileList.SetCurSel(-1);
-    if (wasChecked) {
-        if (m_nChecked > 0) --m_nChecked;
-        SetModified(TRUE);
-    }
+    // Unchecked entries are kept too, so either way the page has something to write.
+    SetModified(TRUE);
 }
 
 void CStorage::OnRename()
 {
     int index = theHardFileList.GetCurSel();
     if (index < 0) return;
-    std::string oldPath = theHardFileList.GetText(index);
+    const std::string oldPath = FullPathOf(index);
+    if (!ProbeHardFile(oldPath).found) return;  // nothing there to rename; a device is never touched
 
     CRenameFileDlg dialog;
     dialog.m_strName = oldPath;
-    if (dialog.DoModal() != IDOK) return;
-    const std::string& newPath = dialog.m_strName;
+    if (dialog.DoModal() != IDOK || dialog.m_strName.empty()) return;
+    // A bare name renames the file in its own folder, as a file manager does,
+    // and a relative one is taken from there too.
+    const std::string newPath = AbsolutePath(dialog.m_strName, FolderOf(oldPath));
     // Exact comparison: a change of letter case is a rename too. A path too
     // long for Windows is refused as Windows itself would refuse it.
-    if (newPath.empty() || newPath == oldPath || !FitsInMaxPath(newPath)) return;
+    if (newPath == oldPath || !FitsInMaxPath(newPath)) return;
     // Never replaces a file already at the new path: the move fails instead.
     if (!::MoveFileA(oldPath.c_str(), newPath.c_str())) return;
 
     MoveEntry(index, index, newPath);
+    theHardFileList.SetMissing(index, false);
     theHardFileList.SetCurSel(-1);
+    SetModified(TRUE);
 }
 
 void CStorage::OnDeltaposSpin(NMHDR* header, LRESULT* result)
@@ -179,18 +213,16 @@ void CStorage::OnDeltaposSpin(NMHDR* header, LRESULT* result)
     if (target < 0 || target >= theHardFileList.GetCount()) return;
     MoveEntry(index, target, theHardFileList.GetText(index));
     theHardFileList.SetCurSel(target);
+    // Only the checked entries' order is the volumes' order.
+    if (theHardFileList.GetCheck(target)) SetModified(TRUE);
 }
 
 void CStorage::MoveEntry(int from, int to, const std::string& text)
 {
-    bool checked = theHardFileList.GetCheck(from) != 0;
+    const LRESULT data = theHardFileList.GetItemData(from);  // the check and the missing mark
     theHardFileList.DeleteString(from);
     theHardFileList.InsertString(to, text);
-    // An unchecked entry is never stored, so moving it changes nothing to apply.
-    if (checked) {
-        theHardFileList.SetCheck(to, 1);
-        SetModified(TRUE);
-    }
+    theHardFileList.SetRowData(to, data);
 }
 
 void CStorage::OnChkchangeList()
@@ -214,9 +246,13 @@ void CStorage::OnSelchangeList()
 {
     int index = theHardFileList.GetCurSel();
     if (index < 0) return;
-    // A file that cannot be opened or measured leaves the field as it was.
-    if (std::optional<uint64_t> bytes = FileLength(theHardFileList.GetText(index)))
-        m_stcFileSize.SetWindowText(FileSizeText(*bytes));
+    // Looked at anew: a drive may have come back, or a file gone, since listing.
+    const HardFileProbe probe = ProbeHardFile(FullPathOf(index));
+    theHardFileList.SetMissing(index, !probe.found);
+    if (!probe.found)
+        m_stcFileSize.SetWindowText(LoadStringResource(IDS_NOT_FOUND));
+    else if (probe.bytes)  // a size the system does not tell leaves the field as it was
+        m_stcFileSize.SetWindowText(FileSizeText(*probe.bytes));
 }
 
 void CStorage::OnDropFilesList()
@@ -227,11 +263,10 @@ void CStorage::OnDropFilesList()
     const std::vector<std::string> dropped = theHardFileList.DroppedFiles();
     int last = -1;
     for (const std::string& path : dropped) {
-        if (!FileOpensForReading(path)) continue;  // a folder, or a file that does not open
+        if (!ProbeHardFile(path).found) continue;  // a folder, or nothing there
         if (RefuseBeyondLimit()) break;  // said once; nothing is added beyond the limit
-        int before = theHardFileList.GetCount();
-        AppendCheckedEntry(path);
-        if (theHardFileList.GetCount() > before) last = before;
+        int index = AppendCheckedEntry(path);
+        if (index >= 0) last = index;
     }
     if (last < 0) return;
     // The last one is selected with its size shown, as if the user had clicked it.

@@ -1,6 +1,8 @@
 #pragma once
 // The Storage page: the list of hard files the emulated machine mounts. Checked
-// entries, in list order, become Volume0 onward when the sheet applies.
+// entries, in list order, become Volume0 onward when the sheet applies; the
+// unchecked ones are kept for the next time. An entry leaves the list only by
+// the user's hand, also when its file cannot be reached just now.
 #include "framework/controls.h"
 #include "framework/handler_table.h"
 #include "framework/propertypage.h"
@@ -21,6 +23,9 @@ public:
     CStatic m_stcFileSize;
     int m_nChecked = 0;
     std::array<std::string, MaxHardFiles> m_strVolume;
+    // The folder the program was started in, where the emulator is: what a
+    // stored relative name means.
+    std::string m_strStartFolder;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -44,7 +49,13 @@ private:
     void FillHardFileList();
     // Shows the limit message when MaxHardFiles entries are checked already.
     bool RefuseBeyondLimit() const;
-    void AppendCheckedEntry(const std::string& path);
+    // Appends `path`, marked missing when its file is not there; returns its
+    // index, or -1 when the list refused it.
+    int AppendEntry(const std::string& path, bool checked);
+    int AppendCheckedEntry(const std::string& path) { return AppendEntry(path, true); }
+    // The full path of the file an entry names.
+    std::string FullPathOf(int index) const;
+    bool IsListed(const std::string& path) const;
     // Puts `text` at `to` in place of the entry at `from`, keeping its check.
     void MoveEntry(int from, int to, const std::string& text);
     void WriteNewHardFile(const std::string& path, int sizeMiB);

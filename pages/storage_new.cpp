@@ -2,6 +2,8 @@
 #include "pages/storage.h"
 #include "framework/winapp.h"
 #include "pages/file_choice.h"
+#include "pages/hardfile_list.h"
+#include "pages/hardfile_paths.h"
 #include "pages/hardfile_size_dlg.h"
 #include "pages/hardfile_writer.h"
 #include "pages/write_progress.h"
@@ -15,14 +17,15 @@ void CStorage::OnNew()
                     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, path))
         return;
     // The entry stays whatever happens next, even when no file gets written.
-    AppendCheckedEntry(path);
+    const int index = AppendCheckedEntry(path);
     SetModified(TRUE);
 
     // Constructed only now: the current directory has moved to the new file's
     // folder, and the dialog measures the free space of that drive.
     CHardFileSizeDlg sizeDialog;
-    if (sizeDialog.DoModal() != IDOK || sizeDialog.m_nSize == 0) return;
-    WriteNewHardFile(path, sizeDialog.m_nSize);
+    if (sizeDialog.DoModal() == IDOK && sizeDialog.m_nSize != 0) WriteNewHardFile(path, sizeDialog.m_nSize);
+    // Drawn as there only when a file is there now.
+    theHardFileList.SetMissing(index, !ProbeHardFile(path).found);
 }
 
 void CStorage::WriteNewHardFile(const std::string& path, int sizeMiB)

@@ -72,6 +72,7 @@
 #define IDS_SELECT_VIDEO_DRIVER  166
 #define IDS_VIDEO_DRIVER_FILTER  167
 #define IDS_VIDEO_DRIVER_NAME    168
+#define IDS_NOT_FOUND            169  /* size field of a hard file that is not there */
 
 // Custom resource type holding a dialog's initial combo-box lists (the
 // framework fills them before the dialog's initialisation runs).

@@ -215,12 +215,12 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
     EXPECT_EQ(messages, refused ? std::vector<std::string>{RangeMessage(limit)} : std::vector<std::string>{});
     const SettingsSnapshot first = ReadAllSettings();
 
-    // Hard files that exist, in stored order, come first; the other volumes are empty.
+    // Every stored hard file comes back, there or not, in stored order; the
+    // empty volumes go to the end.
     std::vector<std::string> volumes;
     for (int unit = 0; unit < setting::Volume.units; ++unit) {
         std::string path = TextOf(Find(before, setting::Volume.Name(unit))).value_or("");
-        for (const std::string& file : host.files)
-            if (::lstrcmpiA(file.c_str(), path.c_str()) == 0) volumes.push_back(path);
+        if (!path.empty()) volumes.push_back(path);
     }
     volumes.resize(setting::Volume.units);
 
@@ -257,7 +257,7 @@ TEST_P(SettingsFuzz, TheSheetSurvivesKeepsWhatItShouldAndAppliesTheSameTwice)
 TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
 {
     DeleteCompanyKey();
-    WriteStringSetting(setting::Volume.name, "C:\\gone.hfi");  // the Storage page would write "" here
+    WriteStringSetting(setting::Volume.Name(1), "C:\\gone.hfi");  // the Storage page would move it to Volume0
     SetSettingsKeyAccess("D:P(A;;KRSDWD;;;WD)");                 // read, delete and these permissions only
     ScriptedHost host;
     host.memory = {1ull << 30, 1ull << 30, 0};
@@ -267,7 +267,7 @@ TEST(SettingsKey, ApplyOnAKeyThatCannotBeWrittenLosesNothing)
     EXPECT_TRUE(full.sheet->IsClosed());
     SetSettingsKeyAccess("D:P(A;;KA;;;WD)");
     EXPECT_EQ(CountSettings(), 1);
-    EXPECT_EQ(TextOf(ReadRawSetting(setting::Volume.name)), "C:\\gone.hfi");
+    EXPECT_EQ(TextOf(ReadRawSetting(setting::Volume.Name(1))), "C:\\gone.hfi");
     DeleteCompanyKey();
 }
 

@@ -11,21 +11,25 @@
 #include "res/dlg_storage.h"
 #include "tests/support/gui.h"
 #include "tests/support/temp_folder.h"
+#include <cstdio>
 #include <fstream>
 #include <shlobj.h>
 
 namespace {
 using Rows = std::vector<std::string>;
 
-// What the user does on the page opened on the volumes `stored`, and what must
-// follow. A letter stands for its file in the test folder, as Path() spells it.
+// What the user does on the page opened on the volumes `stored` and the hard
+// files `kept` unchecked, and what must follow. A letter stands for its file in
+// the test folder, as Path() spells it; other names are relative to that folder,
+// where the program was started.
 struct Scenario {
     std::string what;
     Rows stored;
     std::function<void()> act;
-    std::string listed;  // "+a -b": a.hfi checked, b.hfi unchecked
+    std::string listed;  // "+a -b +~c": a.hfi checked, b.hfi unchecked, c.hfi checked but not found
     bool modified;
     Rows said;  // the message boxes, as Box() spells them
+    Rows kept = {};
 };
 
 std::string Box(const std::string& text, UINT type) { return text + " #" + std::to_string(type); }
@@ -56,6 +60,25 @@ void DropOnList(HWND page, const std::vector<std::wstring>& paths)
     names.copy(reinterpret_cast<wchar_t*>(drop + 1), names.size());  // GPTR zeroed the final L'\0'
     ::SendDlgItemMessageW(page, IDC_HARDFILE_LIST, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
+
+// A file on a drive that this machine does not have.
+std::string OnMissingDrive()
+{
+    char drive = 'Z';
+    while (::GetLogicalDrives() & (1u << (drive - 'A'))) --drive;
+    return std::string(1, drive) + ":\\disk.hfi";
+}
+
+// The unchecked hard files as the program keeps them, File0 onward.
+Rows KeptUnchecked()
+{
+    const SettingsSnapshot values = ReadAllSettings(kHardFilesKey);
+    Rows kept;
+    while (std::optional<std::string> path = TextOf(Find(values, "File" + std::to_string(kept.size()))))
+        kept.push_back(*path);
+    EXPECT_EQ(values.size(), kept.size()) << "values beyond the kept files";
+    return kept;
+}
 }  // namespace
 
 class StorageTest : public DialogTest {
@@ -70,19 +93,24 @@ protected:
             sheet.reset();
             DialogTest::SetUp();
             for (char name = 'a'; name <= 'k'; ++name) folder.CreateFileOfSize(std::string(1, name) + ".hfi", 16);
+            ::CreateDirectoryA(folder.File("sub").c_str(), nullptr);
+            for (const char* name : {"sub\\a.hfi", "sub\\b.hfi", "sub\\c.hfi"}) folder.CreateFileOfSize(name, 5 << 20);
             for (size_t n = 0; n < s.stored.size(); ++n)
                 WriteStringSetting("Volume" + std::to_string(n), Path(s.stored[n]));
-            page = std::make_unique<StorageOnSmallDisk>();
-            sheet = std::make_unique<SheetHarness>(std::vector<CPropertyPage*>{page.get()});
+            for (size_t n = 0; n < s.kept.size(); ++n)
+                WriteStringSetting("File" + std::to_string(n), Path(s.kept[n]), kHardFilesKey);
+            ::SetCurrentDirectoryA(folder.path().c_str());  // where the program starts
+            Reopen();
             s.act();
             std::string listed;
-            Rows said, checked, saved;
+            Rows said, checked, unchecked, saved;
             for (int i = 0; i < theHardFileList.GetCount(); ++i) {
                 const std::string path = theHardFileList.GetText(i);
                 const std::string letter = path.substr(std::min(path.size(), folder.path().size()), 1);
-                const char* mark = theHardFileList.GetCheck(i) ? "+" : "-";
+                std::string mark = theHardFileList.GetCheck(i) ? "+" : "-";
+                if (theHardFileList.IsMissing(i)) mark += "~";
                 listed += (i ? " " : "") + (mark + (path == Path(letter) ? letter : path));
-                if (theHardFileList.GetCheck(i)) checked.push_back(path);
+                (theHardFileList.GetCheck(i) ? checked : unchecked).push_back(path);
             }
             EXPECT_EQ(listed, s.listed);
             EXPECT_EQ(sheet->IsApplyEnabled(), s.modified);
@@ -93,7 +121,16 @@ protected:
             for (int n = 0; n < 10; ++n) saved.push_back(TextOf(ReadRawSetting("Volume" + std::to_string(n))).value_or("?"));
             checked.resize(10);
             EXPECT_EQ(saved, checked);
+            EXPECT_EQ(KeptUnchecked(), unchecked);
         }
+    }
+    // OK on the sheet if one is up, then the page anew, as the next run shows it.
+    void Reopen()
+    {
+        if (sheet) sheet->PressOK();
+        sheet.reset();
+        page = std::make_unique<StorageOnSmallDisk>();
+        sheet = std::make_unique<SheetHarness>(std::vector<CPropertyPage*>{page.get()});
     }
     // A letter stands for its file in the folder, any other text for itself.
     std::string Path(const std::string& s) const { return s.size() == 1 ? folder.File(s + ".hfi") : s; }
@@ -190,11 +227,12 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
          {"a", "b", "c", "d"}, [&] {
              const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
              unique_hfile held(::CreateFileA(Path("b").c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, {}));
-             Delete(1, IDYES), held.reset(), ::DeleteFileA(Path("b").c_str()), Delete(1, IDYES);  // gone since listed
+             Delete(1, IDYES), held.reset(), ::DeleteFileA(Path("b").c_str());
+             Click(1), Press(IDC_STORAGE_DELETE);  // gone: nothing to ask about
              Delete(0, IDNO), Delete(0, IDYES);
              Click(1, true), Press(IDC_STORAGE_REMOVE), Press(IDC_STORAGE_REMOVE);  // the second with none selected
              EXPECT_TRUE(!FileExists(Path("a")) && FileExists(Path("c")));
-         }, "+b +d", true, {asked("b"), asked("b"), asked("a"), asked("a")}},
+         }, "+~b +d", true, {asked("b"), asked("a"), asked("a")}},
         {"Rename refuses the same, no, a taken and an unreachable name, then moves; a vanished file stays listed",
          {"a", "b", "c"}, [&] {
              Click(1);
@@ -204,8 +242,20 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              Rename(longest);
              EXPECT_EQ(shown, Path("b"));  // the entry, as the last dialog found it
              EXPECT_TRUE(FileExists(longest) && !FileExists(Path("b")));
-             ::DeleteFileA(Path("c").c_str()), Click(2), Rename(Path("z"));
-         }, "+a +" + longest + " +c", true, {}},
+             ::DeleteFileA(Path("c").c_str()), Click(2), Rename(Path("z")), ForgetModalAction();  // nothing to rename
+             EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), "Not found");
+         }, "+a +" + longest + " +~c", true, {}},
+        {"a relative name means the start folder after a file dialog moved away; Rename stays in the file's folder",
+         {"a.hfi", folder.File("sub\\b.hfi")}, [&] {
+             Click(1), Rename("p.hfi");  // a bare name
+             EXPECT_EQ(shown, folder.File("sub\\b.hfi"));
+             TestApp().AnswerFileDialog(folder.File("sub\\c.hfi")), Press(IDC_STORAGE_ADD);  // moves the current folder
+             Click(0);
+             EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), " 0 MB");  // not the 5 MB of sub\a.hfi
+             Delete(0, IDYES);
+             Click(0), Rename("..\\q.hfi");  // a relative folder
+             EXPECT_TRUE(FileExists(folder.File("sub\\a.hfi")) && !FileExists(Path("a")) && !FileExists(Path("p")));
+         }, "+q +" + folder.File("sub\\c.hfi"), true, {asked("a")}},
         {"the spin moves the selected entry within the list", {"a", "b", "c"}, [&] {
              Click(1, true), sheet->PressApply();
              Click(0), Spin(true), Click(2), Spin(false);  // the first cannot go up, nor the last down
@@ -213,13 +263,23 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              EXPECT_FALSE(sheet->IsApplyEnabled());
              Click(1), Spin(true);
          }, "+c +a -b", true, {}},
-        {"the stored files that open are listed, checked; a selected one shows its size in whole MB",
-         {"l", folder.File("gone.hfi"), folder.path(), "", "m", "n"}, [&] {
-             EXPECT_EQ(Text(IDC_FREE_SPACE_TEXT), " " + std::to_string(*CurrentDriveFreeMiB()) + " MB available");
+        {"every stored file stays in its place, checked, reachable or not; a selected one shows its size or Not found",
+         {"l", "a", OnMissingDrive(), folder.path(), "", "COM1", "m", "n", "gone.hfi", "NUL"}, [&] {
+             // Other programs write to this disk meanwhile: the figure is near today's.
+             unsigned long long shown = 0;
+             std::sscanf(Text(IDC_FREE_SPACE_TEXT).c_str(), " %llu", &shown);
+             EXPECT_EQ(Text(IDC_FREE_SPACE_TEXT), " " + std::to_string(shown) + " MB available");
+             EXPECT_NEAR(double(shown), double(*CurrentDriveFreeMiB()), 512.0);
+             // As the running emulator holds its disks: open, shared with nobody.
+             unique_hfile held(::CreateFileA(Path("a").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, {}));
              Rows sizes;
-             for (int row = 0; row < 3; ++row) Click(row), sizes.push_back(Text(IDC_HARDFILE_SIZE_TEXT));
-             EXPECT_EQ(sizes, (Rows{" 20 MB", " 0 MB", " 3072 MB"}));
-         }, "+l +m +n", false, {}},
+             for (int row = 0; row < 9; ++row) Click(row), sizes.push_back(Text(IDC_HARDFILE_SIZE_TEXT));
+             EXPECT_EQ(sizes, (Rows{" 20 MB", " 0 MB", "Not found", "Not found", "Not found", " 0 MB", " 3072 MB",
+                                    "Not found", "Not found"}));
+         }, "+l +a +~" + OnMissingDrive() + " +~" + folder.path() + " +~COM1 +m +n +~gone.hfi +~NUL", false, {}},
+        {"unchecked files are there the next time, after the checked ones, each once",
+         {"a", "b", "c"}, [&] { Click(1, true), Reopen(); },
+         "+a +c -b -d", false, {}, {"A.HFI", "d", "", "e"}},
         {"two drops: files that open join checked, the last selected, up to the limit", {"a"}, [&] {
              EXPECT_TRUE(::GetWindowLongA(theHardFileList.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
              ::MoveFileW(Wide(folder.CreateFileOfSize("3", 3 << 20)).c_str(), cafe.c_str());
@@ -232,7 +292,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              // The folder's ANSI clean-up misses these.
              for (const std::wstring& path : {cafe, foreign}) ::DeleteFileW(path.c_str());
          }, "+a +b +" + folder.File("Caf\xE9.hfi") + " +d +e +f +g +h +i +j", true, {limit}},
-        {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, a vanished folder",
+        {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, w on the full disk, a vanished folder",
          {}, [&] {
              std::ofstream(Path("x"), std::ios::binary) << std::string(7 << 20, 'x');
              New(Path("x"), "5");
@@ -243,7 +303,8 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              EXPECT_EQ(CurrentDirectory(), folder.path());  // a file dialog's choice moves it
              New(Path("y"), "0"), New(Path("z"), nullptr), Press(IDC_STORAGE_NEW);  // unanswered: cancelled
              EXPECT_FALSE(FileExists(Path("y")) || FileExists(Path("z")));
+             New(Path("w"), "1");  // made, if empty: the disk is full
              New(folder.File("gone\\v.hfi"), "1");  // nothing written, nothing said
-         }, "+x +y +z +" + folder.File("gone\\v.hfi"), true, {}},
+         }, "+x +~y +~z +w +~" + folder.File("gone\\v.hfi"), true, {}},
     });
 }

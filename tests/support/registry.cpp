@@ -15,16 +15,16 @@ bool CompanyKeyExists()
     return ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Tessaran", 0, KEY_READ, key.put()) == ERROR_SUCCESS;
 }
 
-void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size)
+void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size, const char* keyPath)
 {
     unique_hkey key;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
+    ::RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_WRITE, nullptr, key.put(), nullptr);
     ::RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
 }
 
-void WriteStringSetting(const std::string& name, const std::string& value)
+void WriteStringSetting(const std::string& name, const std::string& value, const char* key)
 {
-    WriteRawSetting(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    WriteRawSetting(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1), key);
 }
 
 void WriteDwordSetting(const std::string& name, DWORD value)
@@ -47,11 +47,11 @@ std::optional<std::string> TextOf(const std::optional<RawValue>& raw)
     return text.substr(0, text.find('\0'));
 }
 
-SettingsSnapshot ReadAllSettings()
+SettingsSnapshot ReadAllSettings(const char* keyPath)
 {
     SettingsSnapshot values;
     unique_hkey key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return values;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return values;
     char name[256];
     std::vector<BYTE> data(1 << 16);  // more than any value a test stores
     for (DWORD index = 0, length = sizeof name, type = 0, size = static_cast<DWORD>(data.size());

@@ -8,6 +8,8 @@
 #include <vector>
 
 constexpr char kSettingsKey[] = "Software\\Tessaran\\KORVEX\\Settings";
+// The program's own key beside the settings: the hard files kept unchecked.
+constexpr char kHardFilesKey[] = "Software\\Tessaran\\KORVEX\\Hard Files";
 
 // Removes HKEY_CURRENT_USER\Software\Tessaran and everything below it.
 void DeleteCompanyKey();
@@ -18,13 +20,14 @@ struct RawValue {
     std::vector<BYTE> data;
     bool operator==(const RawValue& other) const { return type == other.type && data == other.data; }
 };
-// Every value of the settings section by name, as the ANSI calls read it.
+// Every value of a key (the settings section unless named) by name, as the
+// ANSI calls read it.
 using SettingsSnapshot = std::map<std::string, RawValue>;
-SettingsSnapshot ReadAllSettings();
+SettingsSnapshot ReadAllSettings(const char* key = kSettingsKey);
 std::optional<RawValue> Find(const SettingsSnapshot& values, const std::string& name);
 std::optional<RawValue> ReadRawSetting(const std::string& name);
-void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size);
-void WriteStringSetting(const std::string& name, const std::string& value);
+void WriteRawSetting(const std::string& name, DWORD type, const void* data, DWORD size, const char* key = kSettingsKey);
+void WriteStringSetting(const std::string& name, const std::string& value, const char* key = kSettingsKey);
 void WriteDwordSetting(const std::string& name, DWORD value);
 // A value as the program reads it: an integer only from a four-byte DWORD, a
 // string only from a REG_SZ, up to its first zero; anything else is absent.
