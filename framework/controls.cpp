@@ -1,4 +1,5 @@
 #include "framework/controls.h"
+#include "framework/strings.h"
 #include <vector>
 
 namespace {
@@ -12,11 +13,7 @@ std::string ItemText(HWND control, UINT lengthMessage, UINT textMessage, int ind
     if (length < 0) return std::string();  // LB_ERR and CB_ERR alike
     std::vector<wchar_t> wide(static_cast<size_t>(length) + 1, L'\0');
     LRESULT copied = ::SendMessageW(control, textMessage, index, reinterpret_cast<LPARAM>(wide.data()));
-    if (copied <= 0) return std::string();
-    int size = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(copied), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(copied), &text[0], size, nullptr, nullptr);
-    return text;
+    return copied > 0 ? NarrowToAnsi(std::wstring(wide.data(), static_cast<size_t>(copied))) : std::string();
 }
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <climits>
 #include <commctrl.h>
 #include <cstdlib>
+#include <vector>
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
@@ -84,6 +85,18 @@ void DDX_Text(CDataExchange* pDX, int id, std::string& value)
         value = control.GetWindowText();
     else
         control.SetWindowText(value);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, std::wstring& value)
+{
+    if (pDX->Failed()) return;
+    HWND control = pDX->PrepareEditCtrl(id);
+    if (!pDX->m_bSaveAndValidate) {
+        ::SetWindowTextW(control, value.c_str());
+        return;
+    }
+    std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+    value.assign(text.data(), static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index)

@@ -31,6 +31,7 @@ private:
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, std::string& value);
+void DDX_Text(CDataExchange* pDX, int id, std::wstring& value);
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Slider(CDataExchange* pDX, int id, int& value);

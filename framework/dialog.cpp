@@ -39,8 +39,11 @@ CDialog::~CDialog()
 INT_PTR CDialog::DoModal()
 {
     m_bModeless = false;
-    return ::DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), AfxGetSafeOwner(m_pParentWnd),
-                             DialogProc, reinterpret_cast<LPARAM>(this));
+    HINSTANCE instance = AfxGetResourceHandle();
+    HWND owner = AfxGetSafeOwner(m_pParentWnd);
+    const LPARAM self = reinterpret_cast<LPARAM>(this);
+    if (m_bUnicode) return ::DialogBoxParamW(instance, MAKEINTRESOURCEW(m_nIDTemplate), owner, DialogProc, self);
+    return ::DialogBoxParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), owner, DialogProc, self);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)

@@ -50,6 +50,9 @@ protected:
     static INT_PTR Route(CDialog* dialog, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     CWnd* m_pParentWnd;
+    // Made as a Unicode window, so that its edits take every character typed
+    // or pasted, also those the ANSI code page lacks.
+    bool m_bUnicode = false;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

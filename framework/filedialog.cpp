@@ -1,4 +1,5 @@
 #include "framework/filedialog.h"
+#include "framework/strings.h"
 #include "framework/winapp.h"
 #include "framework/wnd.h"
 #include <algorithm>
@@ -8,7 +9,7 @@ namespace {
 // Room for long paths: a path longer than MAX_PATH must not make the dialog fail.
 constexpr size_t kFileNameCapacity = 32768;
 
-using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEW*);
 
 // The common dialogs library brings the printing system in with it, megabytes
 // that every start would pay for a dialog most runs never open; so it is loaded
@@ -24,13 +25,24 @@ FileDialogFunction SystemFileDialog(bool open)
     HMODULE library = ::LoadLibraryA(path.c_str());
     if (!library) return nullptr;
     return reinterpret_cast<FileDialogFunction>(
-        ::GetProcAddress(library, open ? "GetOpenFileNameA" : "GetSaveFileNameA"));
+        ::GetProcAddress(library, open ? "GetOpenFileNameW" : "GetSaveFileNameW"));
+}
+
+// The caller's ANSI setting in Unicode, up to its first zero.
+std::wstring Widened(const char* text)
+{
+    return text ? WidenAnsi(text) : std::wstring();
+}
+
+const wchar_t* OrNull(const std::wstring& text, const char* original)
+{
+    return original ? text.c_str() : nullptr;
 }
 }  // namespace
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent)
-    : m_ofn(), m_bOpenFileDialog(openFileDialog), m_fileName(kFileNameCapacity, '\0')
+    : m_ofn(), m_bOpenFileDialog(openFileDialog), m_fileName(kFileNameCapacity, L'\0')
 {
     if (filter) {
         m_filter.assign(filter, filter + std::strlen(filter));
@@ -46,17 +58,25 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, cons
     m_ofn.hInstance = ::GetModuleHandleA(nullptr);
     m_ofn.lpstrFilter = m_filter.empty() ? nullptr : m_filter.data();
     m_ofn.nFilterIndex = 1;
-    m_ofn.lpstrFile = m_fileName.data();
-    m_ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
     m_ofn.lpstrDefExt = m_defaultExtension.empty() ? nullptr : m_defaultExtension.c_str();
     m_ofn.Flags = flags | OFN_EXPLORER;
 }
 
 void CFileDialog::SetPathName(const std::string& path)
 {
+    SetPathNameW(Widened(path.c_str()));
+}
+
+void CFileDialog::SetPathNameW(const std::wstring& path)
+{
     size_t n = std::min(path.size(), m_fileName.size() - 1);
-    std::memcpy(m_fileName.data(), path.data(), n);
-    m_fileName[n] = '\0';
+    std::copy_n(path.begin(), n, m_fileName.begin());
+    m_fileName[n] = L'\0';
+}
+
+std::string CFileDialog::GetPathName() const
+{
+    return NarrowToAnsi(GetPathNameW());
 }
 
 INT_PTR CFileDialog::DoModal()
@@ -72,5 +92,22 @@ INT_PTR CFileDialog::ShowSystemDialog()
         m_ofn.hwndOwner = active ? ::GetAncestor(active, GA_ROOT) : nullptr;
     }
     FileDialogFunction show = SystemFileDialog(m_bOpenFileDialog);
-    return show && show(&m_ofn) ? IDOK : IDCANCEL;
+    if (!show) return IDCANCEL;
+    // The caller's ANSI settings, in Unicode.
+    const std::wstring filter = WidenAnsi(std::string(m_filter.begin(), m_filter.end()));
+    const std::wstring title = Widened(m_ofn.lpstrTitle), folder = Widened(m_ofn.lpstrInitialDir);
+    const std::wstring extension = Widened(m_ofn.lpstrDefExt);
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_ofn.hwndOwner;
+    ofn.hInstance = m_ofn.hInstance;
+    ofn.lpstrFilter = m_filter.empty() ? nullptr : filter.c_str();
+    ofn.nFilterIndex = m_ofn.nFilterIndex;
+    ofn.lpstrFile = m_fileName.data();
+    ofn.nMaxFile = static_cast<DWORD>(m_fileName.size());
+    ofn.lpstrTitle = OrNull(title, m_ofn.lpstrTitle);
+    ofn.lpstrInitialDir = OrNull(folder, m_ofn.lpstrInitialDir);
+    ofn.lpstrDefExt = OrNull(extension, m_ofn.lpstrDefExt);
+    ofn.Flags = m_ofn.Flags;
+    return show(&ofn) ? IDOK : IDCANCEL;
 }

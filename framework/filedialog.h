@@ -1,6 +1,9 @@
 #pragma once
 // CFileDialog: the common open and save dialogs. DoModal goes through the
-// application's seam, which shows the system dialog in the product.
+// application's seam, which shows the system dialog in the product. The
+// system's Unicode dialog is shown, so that the chosen path is had whole even
+// where the ANSI code page cannot spell it; whoever stores it decides what to
+// make of such a path.
 #include <windows.h>
 #include <commdlg.h>
 #include <string>
@@ -17,19 +20,24 @@ public:
     CFileDialog(const CFileDialog&) = delete;
     CFileDialog& operator=(const CFileDialog&) = delete;
 
-    // Callers may set lpstrTitle and lpstrInitialDir; the strings must outlive DoModal.
+    // Callers may set lpstrTitle and lpstrInitialDir; the strings must outlive
+    // DoModal. The file name travels in the dialog's own Unicode buffer.
     OPENFILENAMEA m_ofn;
     BOOL m_bOpenFileDialog;
 
     INT_PTR DoModal();
     INT_PTR ShowSystemDialog();
 
-    std::string GetPathName() const { return std::string(m_fileName.data()); }
+    // The chosen path in the ANSI code page, characters it lacks replaced.
+    std::string GetPathName() const;
+    // The chosen path as the user chose it.
+    std::wstring GetPathNameW() const { return std::wstring(m_fileName.data()); }
     // Used by whoever answers the dialog in place of the user.
     void SetPathName(const std::string& path);
+    void SetPathNameW(const std::wstring& path);
 
 private:
     std::vector<char> m_filter;
     std::string m_defaultExtension;
-    std::vector<char> m_fileName;
+    std::vector<wchar_t> m_fileName;
 };

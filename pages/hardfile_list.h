@@ -21,15 +21,14 @@ public:
     void SetMissing(int index, bool missing) const;
 
     void OnDropFiles(HDROP drop) override;
-    // The dropped paths in the program's ANSI form, in drop order. A path with
-    // no ANSI form stands as its short (8.3) name, or is left out without one.
-    const std::vector<std::string>& DroppedFiles() const { return m_droppedFiles; }
+    // The dropped paths as the shell names them, in drop order.
+    const std::vector<std::wstring>& DroppedFiles() const { return m_droppedFiles; }
 
 protected:
     bool IsDimmed(int index) const override { return IsMissing(index); }
 
 private:
-    std::vector<std::string> m_droppedFiles;
+    std::vector<std::wstring> m_droppedFiles;
 };
 
 // The one hard-file list of the process, attached to the Storage page's list

@@ -1,45 +1,73 @@
 #include "pages/hardfile_paths.h"
 #include "framework/handles.h"
 #include <cctype>
+#include <type_traits>
 #include <vector>
 
 namespace {
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+template <class Char>
+bool IsSeparator(Char c) { return c == Char('\\') || c == Char('/'); }
 
-std::string WithSeparator(const std::string& folder)
+template <class Text>
+Text WithSeparator(const Text& folder)
 {
-    return folder.empty() || IsSeparator(folder.back()) ? folder : folder + '\\';
+    return folder.empty() || IsSeparator(folder.back()) ? folder : folder + typename Text::value_type('\\');
 }
 
-bool HasDrive(const std::string& path)
+template <class Text>
+bool HasDrive(const Text& path)
 {
-    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+    if (path.size() < 2 || path[1] != ':') return false;
+    const auto letter = static_cast<std::make_unsigned_t<typename Text::value_type>>(path[0]);
+    return letter < 128 && std::isalpha(letter);
 }
 
-bool IsServerPath(const std::string& path)
+template <class Text>
+bool IsServerPath(const Text& path)
 {
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
 
 // "C:\" of a drive folder, "\\server\share\" of a network one.
-std::string RootOf(const std::string& folder)
+template <class Text>
+Text RootOf(const Text& folder)
 {
-    if (HasDrive(folder)) return folder.substr(0, 2) + '\\';
-    if (!IsServerPath(folder)) return std::string();
-    size_t end = 2;
-    for (int part = 0; part < 2 && end != std::string::npos; ++part) end = folder.find_first_of("\\/", end + 1);
-    return end == std::string::npos ? WithSeparator(folder) : folder.substr(0, end + 1);
+    if (HasDrive(folder)) return folder.substr(0, 2) + typename Text::value_type('\\');
+    if (!IsServerPath(folder)) return Text();
+    const typename Text::value_type separators[] = {'\\', '/', 0};
+    size_t share = folder.find_first_of(separators, 2);
+    size_t end = share == Text::npos ? share : folder.find_first_of(separators, share + 1);
+    return end == Text::npos ? WithSeparator(folder) : folder.substr(0, end + 1);
 }
 
 // The system's clean-up of a path it need not look up; the path itself when
 // the system refuses it.
-std::string FullPathName(const std::string& path)
+DWORD FullPathNameOf(const std::string& path, DWORD size, char* full)
 {
-    DWORD size = ::GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    return ::GetFullPathNameA(path.c_str(), size, full, nullptr);
+}
+DWORD FullPathNameOf(const std::wstring& path, DWORD size, wchar_t* full)
+{
+    return ::GetFullPathNameW(path.c_str(), size, full, nullptr);
+}
+
+template <class Text>
+Text FullPathName(const Text& path)
+{
+    DWORD size = FullPathNameOf(path, 0, nullptr);
     if (size == 0) return path;
-    std::vector<char> full(size);
-    DWORD length = ::GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
-    return length == 0 || length >= size ? path : std::string(full.data(), length);
+    std::vector<typename Text::value_type> full(size);
+    DWORD length = FullPathNameOf(path, size, full.data());
+    return length == 0 || length >= size ? path : Text(full.data(), length);
+}
+
+template <class Text>
+Text AbsoluteOf(const Text& path, const Text& folder)
+{
+    if (path.empty()) return path;
+    if (HasDrive(path) || IsServerPath(path)) return FullPathName(path);
+    if (IsSeparator(path[0])) return FullPathName(RootOf(folder) + path.substr(1));
+    return FullPathName(WithSeparator(folder) + path);
 }
 
 std::string Upper(std::string text)
@@ -60,10 +88,27 @@ std::string CurrentFolder()
 
 std::string AbsolutePath(const std::string& path, const std::string& folder)
 {
-    if (path.empty()) return path;
-    if (HasDrive(path) || IsServerPath(path)) return FullPathName(path);
-    if (IsSeparator(path[0])) return FullPathName(RootOf(folder) + path.substr(1));
-    return FullPathName(WithSeparator(folder) + path);
+    return AbsoluteOf(path, folder);
+}
+
+std::wstring AbsolutePath(const std::wstring& path, const std::wstring& folder)
+{
+    return AbsoluteOf(path, folder);
+}
+
+std::wstring LongPathForm(const std::wstring& path)
+{
+    if (path.size() < MAX_PATH) return path;
+    if (HasDrive(path)) return L"\\\\?\\" + path;
+    if (IsServerPath(path) && path[2] != L'?' && path[2] != L'.') return L"\\\\?\\UNC\\" + path.substr(2);
+    return path;
+}
+
+std::wstring WithoutLongPathPrefix(const std::wstring& path)
+{
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) return L"\\\\" + path.substr(8);
+    if (path.compare(0, 4, L"\\\\?\\") == 0) return path.substr(4);
+    return path;
 }
 
 bool SamePath(const std::string& a, const std::string& b)

@@ -16,6 +16,13 @@ std::string CurrentFolder();
 // with one separator from that folder's root), then "." and ".." resolved.
 // Paths with a drive or a server stay as they are, apart from that clean-up.
 std::string AbsolutePath(const std::string& path, const std::string& folder);
+std::wstring AbsolutePath(const std::wstring& path, const std::wstring& folder);
+
+// A full path as the Unicode file calls take it at any length: one of MAX_PATH
+// or more gets the prefix that lifts that limit; a shorter one stays as it is.
+std::wstring LongPathForm(const std::wstring& path);
+// The path without that prefix again.
+std::wstring WithoutLongPathPrefix(const std::wstring& path);
 
 // Two entries name the same file: their full paths match, ignoring case.
 bool SamePath(const std::string& a, const std::string& b);

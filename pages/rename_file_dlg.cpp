@@ -3,7 +3,10 @@
 #include "res/dlg_rename_file.h"
 #include "res/resource.h"
 
-CRenameFileDlg::CRenameFileDlg(CWnd* parent) : CDialog(IDD_RENAME_FILE, parent) {}
+CRenameFileDlg::CRenameFileDlg(CWnd* parent) : CDialog(IDD_RENAME_FILE, parent)
+{
+    m_bUnicode = true;
+}
 
 void CRenameFileDlg::DoDataExchange(CDataExchange* pDX)
 {

@@ -1,5 +1,7 @@
 #pragma once
-// The Rename File dialog: one edit with the new path of a hard file.
+// The Rename File dialog: one edit with the new path of a hard file. A Unicode
+// dialog, so that a name the ANSI code page cannot spell reaches the rename
+// whole; the page then stores the renamed file by a path it can.
 #include "framework/dialog.h"
 #include <string>
 
@@ -7,7 +9,7 @@ class CRenameFileDlg : public CDialog {
 public:
     explicit CRenameFileDlg(CWnd* parent = nullptr);
 
-    std::string m_strName;
+    std::wstring m_strName;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

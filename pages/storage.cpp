@@ -82,7 +82,7 @@ void CStorage::FillHardFileList()
         if (!path.empty()) AppendCheckedEntry(path);
     }
     for (const std::string& path : ReadUncheckedHardFiles()) {
-        if (!IsListed(path)) AppendEntry(path, false);
+        if (FindEntry(path) < 0) AppendEntry(path, false);
     }
 }
 
@@ -127,13 +127,24 @@ std::string CStorage::FullPathOf(int index) const
     return AbsolutePath(theHardFileList.GetText(index), m_strStartFolder);
 }
 
-bool CStorage::IsListed(const std::string& path) const
+int CStorage::FindEntry(const std::string& path) const
 {
     const std::string full = AbsolutePath(path, m_strStartFolder);
     for (int i = 0; i < theHardFileList.GetCount(); ++i) {
-        if (SamePath(FullPathOf(i), full)) return true;
+        if (SamePath(FullPathOf(i), full)) return i;
     }
-    return false;
+    return -1;
+}
+
+void CStorage::SelectEntry(int index)
+{
+    theHardFileList.SetCurSel(index);
+    OnSelchangeList();
+}
+
+bool CStorage::IsSheetBusy() const
+{
+    return !::IsWindowEnabled(::GetAncestor(m_hWnd, GA_ROOT));
 }
 
 void CStorage::OnAdd()
@@ -143,7 +154,8 @@ void CStorage::OnAdd()
     if (!ChooseFile(true, IDS_SELECT_HARD_FILE, IDS_HARD_FILE_FILTER, IDS_HARD_FILE_NAME,
                     OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, path))
         return;
-    // No duplicate check: the same file may stand twice, as two volumes.
+    // One file is one disk: two volumes on one image would corrupt it.
+    if (int listed = FindEntry(path); listed >= 0) return SelectEntry(listed);
     AppendCheckedEntry(path);
     SetModified(TRUE);
 }
@@ -185,19 +197,26 @@ void CStorage::OnRename()
     const std::string oldPath = FullPathOf(index);
     if (!ProbeHardFile(oldPath).found) return;  // nothing there to rename; a device is never touched
 
-    CRenameFileDlg dialog;
-    dialog.m_strName = oldPath;
+    const std::wstring oldWide = WidenAnsi(oldPath);
+    CRenameFileDlg dialog(this);
+    dialog.m_strName = oldWide;
     if (dialog.DoModal() != IDOK || dialog.m_strName.empty()) return;
     // A bare name renames the file in its own folder, as a file manager does,
     // and a relative one is taken from there too.
-    const std::string newPath = AbsolutePath(dialog.m_strName, FolderOf(oldPath));
-    // Exact comparison: a change of letter case is a rename too. A path too
-    // long for Windows is refused as Windows itself would refuse it.
-    if (newPath == oldPath || !FitsInMaxPath(newPath)) return;
+    const std::wstring newWide = AbsolutePath(dialog.m_strName, WidenAnsi(FolderOf(oldPath)));
+    // Exact comparison: a change of letter case is a rename too.
+    if (newWide == oldWide) return;
     // Never replaces a file already at the new path: the move fails instead.
-    if (!::MoveFileA(oldPath.c_str(), newPath.c_str())) return;
+    if (!::MoveFileW(LongPathForm(oldWide).c_str(), LongPathForm(newWide).c_str())) return;
+    // A new name no path of this program reaches is undone, and the user told.
+    std::optional<std::string> newPath = UsableAnsiPath(newWide);
+    if (!newPath) {
+        ::MoveFileW(LongPathForm(newWide).c_str(), LongPathForm(oldWide).c_str());
+        UsableAnsiPathOrSay(newWide);
+        return;
+    }
 
-    MoveEntry(index, index, newPath);
+    MoveEntry(index, index, *newPath);
     theHardFileList.SetMissing(index, false);
     theHardFileList.SetCurSel(-1);
     SetModified(TRUE);
@@ -257,20 +276,30 @@ void CStorage::OnSelchangeList()
 
 void CStorage::OnDropFilesList()
 {
+    // A drop on a page behind a dialog would land unseen, and one during the
+    // limit message would raise a second message over the first.
+    if (IsSheetBusy()) return;
     // Each dropped file joins the list as Add's chosen file does, in drop
     // order; no dialog was opened, so the current directory stays. A copy:
-    // another drop may arrive while the limit message is up.
-    const std::vector<std::string> dropped = theHardFileList.DroppedFiles();
+    // the list's own is the drop's and goes with it.
+    const std::vector<std::wstring> dropped = theHardFileList.DroppedFiles();
     int last = -1;
-    for (const std::string& path : dropped) {
-        if (!ProbeHardFile(path).found) continue;  // a folder, or nothing there
+    bool added = false;
+    for (const std::wstring& file : dropped) {
+        const DWORD attributes = ::GetFileAttributesW(file.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+        const std::optional<std::string> path = UsableAnsiPathOrSay(file);
+        if (!path) continue;
+        if (int listed = FindEntry(*path); listed >= 0) {  // already a disk: it stays one
+            last = listed;
+            continue;
+        }
         if (RefuseBeyondLimit()) break;  // said once; nothing is added beyond the limit
-        int index = AppendCheckedEntry(path);
-        if (index >= 0) last = index;
+        int index = AppendCheckedEntry(*path);
+        if (index >= 0) last = index, added = true;
     }
     if (last < 0) return;
     // The last one is selected with its size shown, as if the user had clicked it.
-    theHardFileList.SetCurSel(last);
-    OnSelchangeList();
-    SetModified(TRUE);
+    SelectEntry(last);
+    if (added) SetModified(TRUE);
 }

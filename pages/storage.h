@@ -55,10 +55,16 @@ private:
     int AppendCheckedEntry(const std::string& path) { return AppendEntry(path, true); }
     // The full path of the file an entry names.
     std::string FullPathOf(int index) const;
-    bool IsListed(const std::string& path) const;
+    // The entry that names the same file as `path`, or -1.
+    int FindEntry(const std::string& path) const;
+    // Selects an entry and shows its size, as the user's click does.
+    void SelectEntry(int index);
     // Puts `text` at `to` in place of the entry at `from`, keeping its check.
     void MoveEntry(int from, int to, const std::string& text);
     void WriteNewHardFile(const std::string& path, int sizeMiB);
+    // While a dialog or message box of the program is up, or the progress
+    // window, the sheet is disabled: what reaches the page then is no choice.
+    bool IsSheetBusy() const;
 
     static const CommandEntry<CStorage> kCommands[];
     static const NotifyEntry<CStorage> kNotifications[];

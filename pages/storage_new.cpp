@@ -17,8 +17,14 @@ void CStorage::OnNew()
                     OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY, path))
         return;
     // The entry stays whatever happens next, even when no file gets written.
-    const int index = AppendCheckedEntry(path);
-    SetModified(TRUE);
+    // A file already listed is not listed twice, yet is written anew if asked.
+    int index = FindEntry(path);
+    if (index >= 0) {
+        SelectEntry(index);
+    } else {
+        index = AppendCheckedEntry(path);
+        SetModified(TRUE);
+    }
 
     // Constructed only now: the current directory has moved to the new file's
     // folder, and the dialog measures the free space of that drive.

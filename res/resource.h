@@ -73,6 +73,7 @@
 #define IDS_VIDEO_DRIVER_FILTER  167
 #define IDS_VIDEO_DRIVER_NAME    168
 #define IDS_NOT_FOUND            169  /* size field of a hard file that is not there */
+#define IDS_FILE_UNUSABLE        170  /* a chosen file no ANSI path reaches */
 
 // Custom resource type holding a dialog's initial combo-box lists (the
 // framework fills them before the dialog's initialisation runs).

@@ -2,6 +2,7 @@
 // list, the limit of ten checked entries, the file operations, dropped files and
 // New, down to the volumes OK stores and the bytes on the disk.
 #include "framework/handles.h"
+#include "framework/strings.h"
 #include "pages/disk_figures.h"
 #include "pages/hardfile_list.h"
 #include "pages/hardfile_size_dlg.h"
@@ -67,6 +68,19 @@ std::string OnMissingDrive()
     char drive = 'Z';
     while (::GetLogicalDrives() & (1u << (drive - 'A'))) --drive;
     return std::string(1, drive) + ":\\disk.hfi";
+}
+
+// The short path the file at `path` has (made for a moment if it is not there):
+// Wine makes a short name from the long one alone, so it is the same later.
+std::string ShortName(const std::wstring& path)
+{
+    const std::wstring at = L"\\\\?\\" + path;
+    const bool made = ::GetFileAttributesW(at.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                      unique_hfile(::CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    wchar_t found[MAX_PATH + 4] = {};
+    const DWORD length = ::GetShortPathNameW(at.c_str(), found, MAX_PATH + 4);
+    if (made) ::DeleteFileW(at.c_str());
+    return length > 4 && length < MAX_PATH + 4 ? NarrowToAnsi(found + 4) : "?";
 }
 
 // The unchecked hard files as the program keeps them, File0 onward.
@@ -150,25 +164,34 @@ protected:
         ClickAt(IDC_STORAGE_SPIN, rect.right / 2, up ? 2 : rect.bottom - 3);
     }
     void Space() { ::SendDlgItemMessageA(page->m_hWnd, IDC_HARDFILE_LIST, WM_KEYDOWN, VK_SPACE, 0); }
+    // The space bar on a row that may lie below the visible ones.
+    void Toggle(int row)
+    {
+        ::SendDlgItemMessageA(page->m_hWnd, IDC_HARDFILE_LIST, LB_SETCURSEL, row, 0);
+        Space();
+    }
     void Press(int id) { ClickButton(page->m_hWnd, id); }
     void Delete(int row, int answer) { Click(row), TestApp().AnswerMessageBox(answer), Press(IDC_STORAGE_DELETE); }
     // Presses `button`, then types `text` into `edit` of the dialog that opens and
     // presses OK (Cancel when null); `shown` receives what the edit showed.
-    void Type(int button, int edit, const char* text)
+    void Type(int button, int edit, std::optional<std::wstring> text)
     {
         OnNextModalDialog([this, edit, text](HWND dialog) {
             shown = ControlText(dialog, edit);
-            if (text) ::SetDlgItemTextA(dialog, edit, text);
+            if (text) ::SetDlgItemTextW(dialog, edit, text->c_str());
             ::SendMessageA(dialog, WM_COMMAND, text ? IDOK : IDCANCEL, 0);
             if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // refused: end, not hang
         });
         Press(button);
     }
-    void Rename(const std::string& to) { Type(IDC_STORAGE_RENAME, IDC_RENAME_NAME, to.c_str()); }
-    void New(const std::string& path, const char* size)
+    void Rename(const std::wstring& to) { Type(IDC_STORAGE_RENAME, IDC_RENAME_NAME, to); }
+    void Rename(const std::string& to) { Rename(WidenAnsi(to)); }
+    void New(const std::wstring& path, const wchar_t* size)
     {
-        TestApp().AnswerFileDialog(path), Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size);
+        TestApp().AnswerFileDialog(path);
+        Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size ? std::optional<std::wstring>(size) : std::nullopt);
     }
+    void New(const std::string& path, const wchar_t* size) { New(WidenAnsi(path), size); }
 
     TempFolder folder;
     std::unique_ptr<StorageOnSmallDisk> page;
@@ -206,21 +229,29 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
     // Sparse files: 20 MiB, a byte short of 1 MiB, and 3 GiB, beyond a signed 32-bit size.
     for (auto [name, size] : {std::pair{"l.hfi", 20ull << 20}, {"m.hfi", 1048575ull}, {"n.hfi", 3ull << 30}})
         folder.CreateFileOfSize(name, size);
-    // 260 characters: one more than Windows takes.
+    // 260 characters: one more than the ANSI file calls take.
     const std::string tooLong = folder.path() + std::string(MAX_PATH - folder.path().size(), 'x');
-    const std::string longest = tooLong.substr(0, MAX_PATH - 5) + ".hfi";
+    const std::wstring longer = Wide(folder.path() + std::string(MAX_PATH + 10 - folder.path().size(), 'y'));
+    const std::wstring japan = L"\u65E5\u672C.hfi", tokyo = Wide(folder.path()) + L"\u6771\u4EAC.hfi";
+    const std::wstring absent = Wide(folder.path()) + L"\u7121.hfi";
+    for (const std::wstring& path : {longer, tokyo})
+        unique_hfile(::CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    const std::string unusable = Box("This file cannot be used:\n" + NarrowToAnsi(absent) + "\n\nIts name or folder has "
+        "characters that this system's character set cannot hold, or its path is too long, and its drive gives it no "
+        "short name. Rename or move the file, then choose it again.", MB_ICONEXCLAMATION | MB_OK);
     // "Café" has an ANSI form; "Ā" has none but a look-alike, "A", which would
     // name another file: it is taken by its short name.
     const std::wstring cafe = Wide(folder.path()) + L"Caf\u00E9.hfi", foreign = Wide(folder.path()) + L"\u0100.hfi";
     std::vector<std::wstring> eight;
     for (char name = 'd'; name <= 'k'; ++name) eight.push_back(Wide(Path(std::string(1, name))));
     Run({
-        {"ten checked: Add and New refused; an unchecked one makes room, for a duplicate; an eleventh check undone",
+        {"ten checked: Add and New refused, an eleventh check undone; one unchecked makes room; a listed file is not added",
          {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, [&] {
-             Press(IDC_STORAGE_ADD), Press(IDC_STORAGE_NEW);
-             Click(3), Space(), TestApp().AnswerFileDialog(Path("a")), Press(IDC_STORAGE_ADD);
-             Click(3, true), Click(0, true), Click(3, true);
-         }, "-a +b +c +d +e +f +g +h +i +j +a", true, {limit, limit, limit}},
+             Press(IDC_STORAGE_ADD), Press(IDC_STORAGE_NEW), Toggle(10);
+             Toggle(3), TestApp().AnswerFileDialog(folder.File("A.HFI")), Press(IDC_STORAGE_ADD);
+             EXPECT_EQ(theHardFileList.GetCurSel(), 0);  // the entry of that file
+             Toggle(10);
+         }, "+a +b +c -d +e +f +g +h +i +j +k", true, {limit, limit, limit}, {"k"}},
         // Wine reports the deletion of a file that a program holds open but lets
         // go, while the file stays in view, as on a read-only mount.
         {"Delete asks, and takes off only what is gone on Yes; Remove takes off an entry, not its file",
@@ -233,18 +264,28 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              Click(1, true), Press(IDC_STORAGE_REMOVE), Press(IDC_STORAGE_REMOVE);  // the second with none selected
              EXPECT_TRUE(!FileExists(Path("a")) && FileExists(Path("c")));
          }, "+~b +d", true, {asked("b"), asked("a"), asked("a")}},
-        {"Rename refuses the same, no, a taken and an unreachable name, then moves; a vanished file stays listed",
+        {"Rename refuses the same, no, a taken and an unreachable name, and ignores a drop; a long and a foreign name "
+         "are stored short; a vanished file is not offered",
          {"a", "b", "c"}, [&] {
              Click(1);
-             for (const std::string& refused : {Path("b"), std::string(), Path("c"), folder.File("no\\b.hfi"), tooLong})
+             for (const std::string& refused : {Path("b"), std::string(), Path("c"), folder.File("no\\b.hfi")})
                  Rename(refused);
+             OnNextModalDialog([&](HWND dialog) {  // behind the dialog
+                 DropOnList(page->m_hWnd, {Wide(Path("k"))}), ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+             });
+             Press(IDC_STORAGE_RENAME);
              EXPECT_FALSE(sheet->IsApplyEnabled());
-             Rename(longest);
+             Rename(tooLong);
              EXPECT_EQ(shown, Path("b"));  // the entry, as the last dialog found it
-             EXPECT_TRUE(FileExists(longest) && !FileExists(Path("b")));
+             Click(0), Rename(japan);
              ::DeleteFileA(Path("c").c_str()), Click(2), Rename(Path("z")), ForgetModalAction();  // nothing to rename
              EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), "Not found");
-         }, "+a +" + longest + " +~c", true, {}},
+         }, "+" + ShortName(Wide(folder.path()) + japan) + " +" + ShortName(Wide(tooLong)) + " +~c", true, {}},
+        {"Add takes a foreign name and a path of 260 characters and more by their short names, and says when none is",
+         {}, [&] {
+             for (const std::wstring& path : {tokyo, longer, absent}) TestApp().AnswerFileDialog(path), Press(IDC_STORAGE_ADD);
+             DropOnList(page->m_hWnd, {tokyo});  // listed already
+         }, "+" + ShortName(tokyo) + " +" + ShortName(longer), true, {unusable}},
         {"a relative name means the start folder after a file dialog moved away; Rename stays in the file's folder",
          {"a.hfi", folder.File("sub\\b.hfi")}, [&] {
              Click(1), Rename("p.hfi");  // a bare name
@@ -288,23 +329,26 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), " 5 MB");
              Press(IDC_STORAGE_REMOVE), sheet->PressApply();
              // Of eight more, seven fit; the limit is said once, and not by a drop of nothing usable.
+             eight.insert(eight.begin(), Wide(folder.File("B.HFI")));  // listed already: no room taken
              DropOnList(page->m_hWnd, eight), DropOnList(page->m_hWnd, {Wide(folder.path())});
-             // The folder's ANSI clean-up misses these.
-             for (const std::wstring& path : {cafe, foreign}) ::DeleteFileW(path.c_str());
          }, "+a +b +" + folder.File("Caf\xE9.hfi") + " +d +e +f +g +h +i +j", true, {limit}},
-        {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, w on the full disk, a vanished folder",
+        {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, w on the full disk, a foreign "
+         "name, a vanished folder, x again",
          {}, [&] {
              std::ofstream(Path("x"), std::ios::binary) << std::string(7 << 20, 'x');
-             New(Path("x"), "5");
-             std::ifstream made(Path("x"), std::ios::binary);  // what fitted stays
-             EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(made), {}) == std::string(1000 * 4096, '\0'));
+             New(Path("x"), L"5");
+             std::string made((std::istreambuf_iterator<char>(std::ifstream(Path("x"), std::ios::binary).rdbuf())), {});
+             EXPECT_TRUE(made == std::string(1000 * 4096, '\0'));  // what fitted stays
              EXPECT_EQ(page->attempts, 1001);  // no write after the failed one
              EXPECT_TRUE(page->progress && !::IsWindow(page->progress) && ::IsWindowEnabled(sheet->hwnd()));
              EXPECT_EQ(CurrentDirectory(), folder.path());  // a file dialog's choice moves it
-             New(Path("y"), "0"), New(Path("z"), nullptr), Press(IDC_STORAGE_NEW);  // unanswered: cancelled
+             New(Path("y"), L"0"), New(Path("z"), nullptr), Press(IDC_STORAGE_NEW);  // unanswered: cancelled
              EXPECT_FALSE(FileExists(Path("y")) || FileExists(Path("z")));
-             New(Path("w"), "1");  // made, if empty: the disk is full
-             New(folder.File("gone\\v.hfi"), "1");  // nothing written, nothing said
-         }, "+x +~y +~z +w +~" + folder.File("gone\\v.hfi"), true, {}},
+             New(Path("w"), L"1");  // made, if empty: the disk is full
+             New(Wide(folder.path()) + japan, L"1");
+             New(folder.File("gone\\v.hfi"), L"1");  // nothing written, nothing said
+             New(folder.File("X.HFI"), L"1");  // listed already: written anew, not listed again
+             EXPECT_EQ(std::ifstream(Path("x"), std::ios::binary | std::ios::ate).tellg(), 0);
+         }, "+x +~y +~z +w +" + ShortName(Wide(folder.path()) + japan) + " +~" + folder.File("gone\\v.hfi"), true, {}},
     });
 }

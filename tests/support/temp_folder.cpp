@@ -1,7 +1,7 @@
 #include "tests/support/temp_folder.h"
 #include "framework/handles.h"
+#include "framework/strings.h"
 #include <windows.h>
-#include <shellapi.h>
 
 TempFolder::TempFolder()
 {
@@ -13,17 +13,35 @@ TempFolder::TempFolder()
     ::CreateDirectoryA(m_path.c_str(), nullptr);
 }
 
+namespace {
+// Removes a folder with everything in it, whatever the names: long ones and
+// those the ANSI code page cannot spell included.
+void RemoveTree(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    unique_hfind search(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+    for (bool more = static_cast<bool>(search); more; more = ::FindNextFileW(search.get(), &found)) {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        const std::wstring path = folder + L"\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveTree(path);
+        else
+            ::DeleteFileW(path.c_str());
+    }
+    search.reset();
+    ::RemoveDirectoryW(folder.c_str());
+}
+}  // namespace
+
 TempFolder::~TempFolder()
 {
     // Leave the folder first, or it cannot be removed.
     char base[MAX_PATH];
     ::GetTempPathA(MAX_PATH, base);
     ::SetCurrentDirectoryA(base);
-    // The shell removes the folder with everything in it; the path ends in two zeros.
-    const std::string from = m_path.substr(0, m_path.size() - 1) + '\0';
-    SHFILEOPSTRUCTA remove = {nullptr, FO_DELETE, from.c_str()};
-    remove.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationA(&remove);
+    // The prefix lifts the length limit of the paths inside.
+    RemoveTree(L"\\\\?\\" + WidenAnsi(m_path.substr(0, m_path.size() - 1)));
 }
 
 std::string TempFolder::CreateFileOfSize(const std::string& name, unsigned long long size) const

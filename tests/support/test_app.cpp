@@ -1,4 +1,5 @@
 #include "tests/support/test_app.h"
+#include "framework/strings.h"
 
 void CTestApp::ResetScript()
 {
@@ -22,12 +23,17 @@ int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
     }
 }
 
+void CTestApp::AnswerFileDialog(const std::optional<std::string>& path)
+{
+    m_fileAnswers.push_back(path ? std::optional<std::wstring>(WidenAnsi(*path)) : std::nullopt);
+}
+
 INT_PTR CTestApp::DoFileDialog(CFileDialog& dialog)
 {
     if (m_fileAnswers.empty()) return IDCANCEL;
-    std::optional<std::string> answer = m_fileAnswers.front();
+    std::optional<std::wstring> answer = m_fileAnswers.front();
     m_fileAnswers.pop_front();
     if (!answer) return IDCANCEL;
-    dialog.SetPathName(*answer);
+    dialog.SetPathNameW(*answer);
     return IDOK;
 }

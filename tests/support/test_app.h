@@ -23,7 +23,8 @@ public:
     void AnswerMessageBox(int answer) { m_messageAnswers.push_back(answer); }
     // The next file dialog returns OK with `path`, or Cancel with std::nullopt;
     // unscripted dialogs are cancelled.
-    void AnswerFileDialog(std::optional<std::string> path) { m_fileAnswers.push_back(std::move(path)); }
+    void AnswerFileDialog(const std::optional<std::string>& path);
+    void AnswerFileDialog(const std::wstring& path) { m_fileAnswers.push_back(path); }
     void ResetScript();
 
     std::vector<MessageBoxRecord> messageBoxes;
@@ -35,7 +36,7 @@ public:
 
 private:
     std::deque<int> m_messageAnswers;
-    std::deque<std::optional<std::string>> m_fileAnswers;
+    std::deque<std::optional<std::wstring>> m_fileAnswers;
 };
 
 CTestApp& TestApp();
