@@ -10,4 +10,4 @@ unset korvex_lib
 # Wine's own chatter (and its note that 32-bit Wine is missing) stays out.
 export WINEDEBUG="${WINEDEBUG:--all}"
 
-korvex_install_packages
+korvex_install_packages "${KORVEX_BUILD_PACKAGES[@]}" "${KORVEX_RUN_PACKAGES[@]}"

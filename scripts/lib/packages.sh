@@ -1,24 +1,29 @@
-# Installs the Debian packages the build, the tests and the run need, only those
-# that are missing. Sourced, not run.
+# Installs the Debian packages the scripts need, only those that are missing.
+# Sourced, not run.
 
-# Cross compilers with std::thread (GoogleTest), 64-bit Wine, a display server
-# without a screen, screenshots, the build tools and GoogleTest's sources.
-# fonts-wine gives dialogs the metrics of the fonts their templates name; without
-# it labels sized for those fonts are cut short.
-KORVEX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb imagemagick cmake make googletest)
+# Building: cross compilers with std::thread (GoogleTest), the build tools, and
+# GoogleTest's sources, which every configuration of the project includes.
+KORVEX_BUILD_PACKAGES=(mingw-w64 cmake make googletest)
+# Running under Wine: 64-bit Wine, a display server without a screen,
+# screenshots. fonts-wine gives dialogs the metrics of the fonts their templates
+# name; without it labels sized for those fonts are cut short.
+KORVEX_RUN_PACKAGES=(wine wine64 fonts-wine xvfb imagemagick)
 
+# korvex_missing_packages PACKAGE...: those of them not installed, one a line.
 korvex_missing_packages() {
   local package
-  for package in "${KORVEX_PACKAGES[@]}"; do
+  for package in "$@"; do
     if [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null)" != ii* ]]; then
       echo "$package"
     fi
   done
 }
 
+# korvex_install_packages PACKAGE...: installs those missing, as root; as
+# another user names them and stops.
 korvex_install_packages() {
   local missing
-  mapfile -t missing < <(korvex_missing_packages)
+  mapfile -t missing < <(korvex_missing_packages "$@")
   [[ ${#missing[@]} -eq 0 ]] && return 0
   if [[ $(id -u) -ne 0 ]]; then
     korvex_fail "missing packages: ${missing[*]}; install them as root:" \
