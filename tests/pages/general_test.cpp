@@ -23,15 +23,21 @@ TEST(GeneralPage, LinesPairLabelAndValueAndLeaveOutAnUnknownUser)
                                                      "DirectX:  Not present", "ASPI:  Not present"}));
 }
 
+namespace {
+// 64 GiB installed, 40 GiB free: beyond what 32-bit figures hold.
+MemoryStatus BigHost() { return {(64ull << 30) - 1, 40ull << 30, 0}; }
+}  // namespace
+
 TEST(GeneralPage, ShowsTheFactsOfThisHostAndTheInventory)
 {
     HostInventory.DirectXVersion = 0x700;
     HostInventory.AspiSupportInfo = 0x0100;  // usable, no adapters
-    CGeneral page;
+    CGeneral page(BigHost);
     SheetHarness sheet({&page});
     const Texts lines = ItemTexts(page.m_hWnd, IDC_GENERAL_INFO);
     ResetHostInventory();
     ASSERT_EQ(lines.size(), 7u);  // Wine always knows the user
+    EXPECT_EQ(lines[2], "RAM:  40960 / 65536 MB");
     EXPECT_EQ(lines[3].rfind("OS:  Windows", 0), 0u);
     EXPECT_EQ(lines[5] + "|" + lines[6], "DirectX:  7+|ASPI:  Present");
 }
