@@ -5,9 +5,6 @@
 #include "host/processor_class.h"
 #include "res/resource.h"
 
-#ifndef _WIN64
-static_assert(sizeof(MEMORYSTATUS) == 32, "memory-status record");
-#endif
 static_assert(sizeof(OSVERSIONINFOA) == 148, "version record");
 
 namespace {
@@ -67,14 +64,6 @@ std::optional<std::string> QueryUserName(UserNameQuery getUserName)
 std::string CurrentProcessorName()
 {
     return ProcessorClassName(ProcessorClassFromSignature(DetectProcessorClass()));
-}
-
-std::string CurrentMemoryText()
-{
-    MEMORYSTATUS status = {};
-    status.dwLength = sizeof status;
-    ::GlobalMemoryStatus(&status);
-    return MemoryText(status.dwAvailPhys, status.dwTotalPhys);
 }
 
 std::string CurrentWindowsVersionText()

@@ -25,6 +25,5 @@ std::optional<std::string> QueryUserName(UserNameQuery getUserName = ::GetUserNa
 
 // The same texts from the running system, gathered at each call.
 std::string CurrentProcessorName();
-std::string CurrentMemoryText();
 // Empty when the version query itself fails.
 std::string CurrentWindowsVersionText();

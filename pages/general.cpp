@@ -26,7 +26,7 @@ std::vector<std::string> GeneralInformationLines(const GeneralFacts& facts)
     return lines;
 }
 
-CGeneral::CGeneral() : CPropertyPage(IDD_GENERAL) {}
+CGeneral::CGeneral(MemoryStatusQuery queryMemory) : CPropertyPage(IDD_GENERAL), m_queryMemory(queryMemory) {}
 
 void CGeneral::DoDataExchange(CDataExchange* pDX)
 {
@@ -40,7 +40,10 @@ BOOL CGeneral::OnInitDialog()
     GeneralFacts facts;
     facts.userName = QueryUserName();
     facts.processorName = CurrentProcessorName();
-    facts.memoryText = CurrentMemoryText();
+    // The 64-bit figures, as the RAM page has them: the older 32-bit query
+    // stops at 2 GiB (4 GiB large-address-aware) in the 32-bit build.
+    const MemoryStatus memory = m_queryMemory();
+    facts.memoryText = MemoryText(memory.availPhys, memory.totalPhys);
     facts.windowsVersionText = CurrentWindowsVersionText();
     facts.directXVersion = HostInventory.DirectXVersion;
     facts.aspiSupportInfo = HostInventory.AspiSupportInfo;

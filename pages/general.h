@@ -3,6 +3,7 @@
 // support. It edits nothing and writes nothing.
 #include "framework/controls.h"
 #include "framework/propertypage.h"
+#include "host/memory_status.h"
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +24,13 @@ std::vector<std::string> GeneralInformationLines(const GeneralFacts& facts);
 
 class CGeneral : public CPropertyPage {
 public:
-    CGeneral();
+    explicit CGeneral(MemoryStatusQuery queryMemory = CurrentMemoryStatus);
     BOOL OnInitDialog() override;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    MemoryStatusQuery m_queryMemory;
     CListBox m_lstInformation;
 };

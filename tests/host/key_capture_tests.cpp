@@ -17,9 +17,6 @@ TEST(KeyNameTable, NamesAtTheEdgesOfTheRunsAndTheDuplicates)
         {0x95, "Stop"}, {0x9C, "NEnter"}, {0xA4, "Stop"}, {0xED, "Select"}, {0xEE, "xEE"}, {0xFF, "xFF"},
     };
     for (const auto& r : rows) EXPECT_EQ(KeyNameTable[r.code], r.name) << r.code;
-    int unnamed = 0;  // the sum of the codes left with their hex form, which moves with any run
-    for (int code = 0; code < KeyNameCount; ++code) unnamed += KeyNameTable[code][0] == 'x' ? code : 0;
-    EXPECT_EQ(unnamed, 18500);
 }
 
 namespace {

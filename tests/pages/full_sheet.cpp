@@ -11,7 +11,7 @@
 #include "pages/video.h"
 
 namespace {
-const ScriptedHost* g_host = nullptr;  // the RAM page's query is a plain function
+const ScriptedHost* g_host = nullptr;  // the memory query is a plain function
 MemoryStatus ScriptedMemory() { return g_host->memory; }
 }  // namespace
 
@@ -23,7 +23,7 @@ FullSheet::FullSheet(const ScriptedHost& host)
     };
     const DriveProbe drives = {[&host] { return host.drives; },
                                [&host](const std::string& root) { return host.driveTypes[root[0] - 'A']; }};
-    pages.emplace_back(std::make_unique<CGeneral>());
+    pages.emplace_back(std::make_unique<CGeneral>(ScriptedMemory));
     pages.emplace_back(std::make_unique<CStorage>());
     pages.emplace_back(std::make_unique<CRAM>(ScriptedMemory));
     pages.emplace_back(std::make_unique<CVideo>());
