@@ -82,11 +82,14 @@ int CaptureKey(CWnd* owner, DirectInputCreateFunction create)
     CPressKeyDlg dialog;
     if (!dialog.Create(IDD_PRESS_KEY, owner)) return -1;
     dialog.ShowWindow(SW_SHOWNORMAL);
-    if (!InitKeyboardInput(dialog.m_hWnd, create) || FAILED(AcquireKeyboard())) {
+    if (!InitKeyboardInput(dialog.m_hWnd, create)) {
         FreeKeyboardInput();
         dialog.DestroyWindow();
         return -1;
     }
+    // Refused when the dialog did not get the front (the user went elsewhere at
+    // once): the polls ask again, as after any later loss.
+    AcquireKeyboard();
     int key = WaitForKey(dialog.m_hWnd);
     if (key != -1) SwallowCapturedKey(key);
     FreeKeyboardInput();
