@@ -1,5 +1,6 @@
 #include "host/key_capture.h"
 
+#include "framework/propertysheet.h"
 #include "host/press_key_dlg.h"
 #include "res/resource.h"
 
@@ -38,8 +39,11 @@ int WaitForKey(HWND dialog)
             ::DispatchMessageA(&msg);
             continue;
         }
-        int key = ReadKeyPress();
-        if (key != -1) return key;
+        // A key typed while another window is in front is that window's. The
+        // foreground level should keep it from the device, but Wine delivers it
+        // when the window in front is one of this thread's, such as the sheet.
+        const int key = ReadKeyPress();
+        if (key != -1 && ::GetForegroundWindow() == dialog) return key;
         ::Sleep(kIdlePollMs);
     }
     return -1;
@@ -82,6 +86,7 @@ int CaptureKey(CWnd* owner, DirectInputCreateFunction create)
     CPressKeyDlg dialog;
     if (!dialog.Create(IDD_PRESS_KEY, owner)) return -1;
     dialog.ShowWindow(SW_SHOWNORMAL);
+    const CSheetWaitGuard sheetClosesTheDialogFirst(dialog.m_hWnd);
     if (!InitKeyboardInput(dialog.m_hWnd, create)) {
         FreeKeyboardInput();
         dialog.DestroyWindow();

@@ -1,7 +1,8 @@
 // KORVEX.EXE itself, started as a user would: the sheet it opens, what OK leaves
-// in the registry (the screenshot tour checks Cancel), and where it takes the
-// libraries it loads by name.
+// in the registry (the screenshot tour checks Cancel), OK while a key capture
+// waits, and where it takes the libraries it loads by name.
 #include "framework/handles.h"
+#include "res/dlg_input.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
 #include <windows.h>
@@ -46,8 +47,9 @@ struct Program {
     bool PressOkAndEnd() const
     {
         ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0;
+        return Ends();
     }
+    bool Ends() const { return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0; }
     // Where it loaded wnaspi32 from; empty when it is not loaded.
     std::string AspiPath() const
     {
@@ -111,4 +113,20 @@ TEST_F(BareHost, EveryPageOpensAndApplies)
     ::SendMessageA(help, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_EQ(CountSettings(), 48);  // every value of every page
+}
+
+// OK while "Press a Key" waits inside a handler of the Input page: the capture
+// ends, then the sheet applies and closes, as comctl32 runs it modally.
+TEST_F(ProgramTest, OkWhileAKeyCaptureWaitsAppliesAndEndsTheProgram)
+{
+    constexpr int kInputPage = 4;
+    Program program;
+    ASSERT_NE(program.sheet, nullptr);
+    ::SendMessageA(program.sheet, PSM_SETCURSEL, kInputPage, 0);
+    const HWND page = reinterpret_cast<HWND>(::SendMessageA(program.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ::PostMessageA(::GetDlgItem(page, IDC_JOY_UP), BM_CLICK, 0, 0);
+    ASSERT_NE(WaitForWindow("Press a Key"), nullptr);
+    ::PostMessageA(::GetDlgItem(program.sheet, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.Ends());
+    EXPECT_TRUE(ReadRawSetting("Key_Flags").has_value());
 }
