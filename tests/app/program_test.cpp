@@ -50,6 +50,19 @@ struct Program {
         return Ends();
     }
     bool Ends() const { return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0; }
+    // The error mode it runs with, asked inside it: kernel32 lies at the same
+    // address in every process, and a thread's exit code is its function's result.
+    UINT ErrorMode() const
+    {
+        const auto get = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetErrorMode")));
+        unique_hfile asking(::CreateRemoteThread(process.get(), nullptr, 0, get, nullptr, 0, nullptr));
+        DWORD mode = 0;
+        if (!asking || ::WaitForSingleObject(asking.get(), 10000) != WAIT_OBJECT_0 ||
+            !::GetExitCodeThread(asking.get(), &mode))
+            ADD_FAILURE() << "the program's error mode cannot be read";
+        return mode;
+    }
     // Where it loaded wnaspi32 from; empty when it is not loaded.
     std::string AspiPath() const
     {
@@ -83,7 +96,7 @@ struct WineAspi {
 
 // The search for a library loaded by name: the system folder, and the program's,
 // but never the current folder, where anybody may have put anything.
-TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGeneralWritesNothing)
+TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderNoDiskBoxAndOkAfterGeneralWritesNothing)
 {
     WineAspi wineAspi;
     TempFolder current, besides;
@@ -95,6 +108,9 @@ TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGener
     EXPECT_EQ(Program(KORVEX_EXE_PATH, current.path().c_str()).AspiPath(), "");
     Program program(besides.File("KORVEX.EXE"), current.path().c_str());
     EXPECT_STRCASEEQ(program.AspiPath().c_str(), besides.File("wnaspi32.dll").c_str());
+    // An empty floppy, card or CD drive makes the call that looks at it fail
+    // quietly, without the system's "no disk" box.
+    EXPECT_TRUE(program.ErrorMode() & SEM_FAILCRITICALERRORS);
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_FALSE(CompanyKeyExists());
 }
