@@ -1,4 +1,5 @@
 #include "framework/propertysheet.h"
+#include "framework/procedure_guard.h"
 #include "framework/strings.h"
 #include "framework/winapp.h"
 
@@ -21,7 +22,7 @@ bool IsCloseRequest(UINT msg, WPARAM wParam)
 // The sheet's window is comctl32's; help requests reaching it are answered
 // here. F1 on its tabs and buttons asks the application for help, and when the
 // application asks the sheet for its topic, the current page names it.
-LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT SheetMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC original = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSheetProcProperty));
     HWND waiting = static_cast<HWND>(::GetPropA(hWnd, kWaitingDialogProperty));
@@ -45,6 +46,11 @@ LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPar
         break;
     }
     return ::CallWindowProcA(original, hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return CallCatching<LRESULT>(0, [&] { return SheetMessage(hWnd, msg, wParam, lParam); });
 }
 
 int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM)
