@@ -97,8 +97,8 @@ bool OnTheWay(HWND dialog)
         g_wentAway = true;
         ::ShowWindow(elsewhere, SW_SHOW);
         ::SetForegroundWindow(elsewhere);
-        // Back on the sheet, the focus is on the button he clicked (a focused
-        // combo box would take F4 for itself).
+        // On the sheet, the focus is on the button he clicked (Wine's combo
+        // box, which has it at first, keeps Alt+F4 to itself).
         if (elsewhere == g_sheet) ::SetFocus(::GetDlgItem(g_page, g_button));
         return true;
     }
@@ -114,7 +114,7 @@ bool OnTheWay(HWND dialog)
 
 // Runs every 10 ms while a joystick button is handled: closes (and counts) any
 // menu a stray Alt opened, which would hold the thread in its loop, and answers
-// each "Press a Key" once it waits (keyboard acquired, dialog in front).
+// each "Press a Key" once the user is where he answers it.
 void CALLBACK AnswerCapture(HWND, UINT, UINT_PTR, DWORD)
 {
     GUITHREADINFO info = {sizeof info};
@@ -204,8 +204,8 @@ TEST_F(InputPageTest, JoystickButtonsCaptureRealKeysThatNeverActOnTheSheet)
         {IDC_JOY_UP, kStaleEndSignal, "A"},
         {IDC_JOY_BUTTON1, 0x30 + kAfterButton3, "B"},  // button 3 meanwhile starts nothing
         {IDC_JOY_LEFT, 0x2C + kAfterAway, "Z"},        // the keyboard is taken back with the front
-        {IDC_JOY_BUTTON2, kSheetCancel, ""},  // each ends the capture at once, then the sheet
-        {IDC_JOY_BUTTON2, kSheetOk, ""},      // and applies first
+        {IDC_JOY_BUTTON2, kSheetCancel, ""},  // each ends the capture at once, then closes the sheet
+        {IDC_JOY_BUTTON2, kSheetOk, ""},      // having applied
         {IDC_JOY_BUTTON2, kSheetCloseBox, ""},
         {IDC_JOY_BUTTON2, kAltF4, ""},
     };
