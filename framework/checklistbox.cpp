@@ -1,4 +1,5 @@
 #include "framework/checklistbox.h"
+#include "framework/procedure_guard.h"
 
 namespace {
 constexpr int kCheckBoxSize = 13;
@@ -169,26 +170,28 @@ LRESULT CALLBACK CCheckListBox::SubclassProc(HWND hWnd, UINT msg, WPARAM wParam,
                                              DWORD_PTR self)
 {
     CCheckListBox* list = reinterpret_cast<CCheckListBox*>(self);
-    switch (msg) {
-    case WM_DROPFILES:
-        list->OnDropFiles(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        if (list->OnClick(lParam)) return 0;
-        break;
-    case WM_KEYDOWN:
-        if (wParam == VK_SPACE) {
-            list->OnSpace();
+    return CallCatching<LRESULT>(0, [&]() -> LRESULT {
+        switch (msg) {
+        case WM_DROPFILES:
+            list->OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (list->OnClick(lParam)) return 0;
+            break;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                list->OnSpace();
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == ' ') return 0;  // not a search for rows starting with a blank
+            break;
+        case WM_NCDESTROY:
+            list->Unsubclass();
+            break;
         }
-        break;
-    case WM_CHAR:
-        if (wParam == ' ') return 0;  // not a search for rows starting with a blank
-        break;
-    case WM_NCDESTROY:
-        list->Unsubclass();
-        break;
-    }
-    return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+        return ::DefSubclassProc(hWnd, msg, wParam, lParam);
+    });
 }

@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 #include "framework/ddx.h"
+#include "framework/procedure_guard.h"
 #include "framework/winapp.h"
 #include <cstring>
 #include <string>
@@ -200,7 +201,7 @@ void CDialog::ExecuteDlgInit()
 INT_PTR CDialog::Route(CDialog* dialog, HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (!dialog) return FALSE;
-    try {
+    return CallCatching<INT_PTR>(FALSE, [&] {
         if (msg == WM_INITDIALOG) {
             dialog->m_hWnd = hWnd;
             ::SetWindowLongPtrA(hWnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
@@ -211,10 +212,7 @@ INT_PTR CDialog::Route(CDialog* dialog, HWND hWnd, UINT msg, WPARAM wParam, LPAR
             dialog->m_hWnd = nullptr;
         }
         return result;
-    } catch (...) {
-        ::OutputDebugStringA("KORVEX: exception stopped at the dialog procedure\r\n");
-        return FALSE;
-    }
+    });
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -1,16 +1,37 @@
 #include "framework/propertysheet.h"
+#include "framework/procedure_guard.h"
 #include "framework/strings.h"
 #include "framework/winapp.h"
 
 namespace {
 const char kSheetProcProperty[] = "KorvexSheetProc";
+const char kWaitingDialogProperty[] = "KorvexWaitingDialog";
+
+// OK, Cancel, the close box and Alt+F4, as they reach the sheet's window.
+bool IsCloseRequest(UINT msg, WPARAM wParam)
+{
+    switch (msg) {
+    case WM_COMMAND: return LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL;
+    case WM_SYSCOMMAND: return (wParam & 0xFFF0) == SC_CLOSE;
+    case WM_CLOSE: return true;
+    case PSM_PRESSBUTTON: return wParam == PSBTN_OK || wParam == PSBTN_CANCEL;
+    default: return false;
+    }
+}
 
 // The sheet's window is comctl32's; help requests reaching it are answered
 // here. F1 on its tabs and buttons asks the application for help, and when the
 // application asks the sheet for its topic, the current page names it.
-LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT SheetMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC original = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSheetProcProperty));
+    HWND waiting = static_cast<HWND>(::GetPropA(hWnd, kWaitingDialogProperty));
+    if (waiting && IsCloseRequest(msg, wParam)) {
+        // The wait ends first; the request comes back once the sheet's loop runs.
+        ::SendMessageA(waiting, WM_CLOSE, 0, 0);
+        ::PostMessageA(hWnd, msg, wParam, lParam);
+        return 0;
+    }
     switch (msg) {
     case WM_HELP:
         if (CWinApp* app = AfxGetApp()) app->OnCmdMsg(ID_HELP);
@@ -25,6 +46,11 @@ LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPar
         break;
     }
     return ::CallWindowProcA(original, hWnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return CallCatching<LRESULT>(0, [&] { return SheetMessage(hWnd, msg, wParam, lParam); });
 }
 
 int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM)
@@ -80,4 +106,16 @@ HWND CPropertySheet::Create(CWnd* parent)
     PrepareHeader(true);
     m_hWnd = reinterpret_cast<HWND>(::PropertySheetA(&m_psh));
     return m_hWnd;
+}
+
+CSheetWaitGuard::CSheetWaitGuard(HWND dialog)
+    : m_dialog(dialog), m_sheet(::GetAncestor(::GetWindow(dialog, GW_OWNER), GA_ROOT))
+{
+    if (m_sheet && !::GetPropA(m_sheet, kWaitingDialogProperty)) ::SetPropA(m_sheet, kWaitingDialogProperty, dialog);
+}
+
+CSheetWaitGuard::~CSheetWaitGuard()
+{
+    if (m_sheet && ::GetPropA(m_sheet, kWaitingDialogProperty) == m_dialog)
+        ::RemovePropA(m_sheet, kWaitingDialogProperty);
 }

@@ -28,3 +28,21 @@ private:
     std::vector<CPropertyPage*> m_pages;
     std::vector<PROPSHEETPAGEA> m_descriptors;
 };
+
+// comctl32 ends a sheet only from its own message loop, so a page's handler that
+// waits in a loop of its own (the key capture) would hold every request to close
+// the sheet until it returns. While a guard lives, such a request (OK, Cancel,
+// the close box, Alt+F4) first closes the waiting dialog, a pop-up the sheet
+// owns, with WM_CLOSE, which must end the wait; the sheet then gets the request
+// again from its own loop.
+class CSheetWaitGuard {
+public:
+    explicit CSheetWaitGuard(HWND dialog);
+    ~CSheetWaitGuard();
+    CSheetWaitGuard(const CSheetWaitGuard&) = delete;
+    CSheetWaitGuard& operator=(const CSheetWaitGuard&) = delete;
+
+private:
+    HWND m_dialog;
+    HWND m_sheet;
+};

@@ -44,15 +44,20 @@ int QueryDeviceType(SendASPI32CommandFn send, int adapter, int target)
 }
 
 // The layer finishes the request from its own context: read the status afresh
-// every time, without sleeping, until it changes or the limit has passed. The
-// 32-bit tick count (what Windows XP has) wraps every 49.7 days; the unsigned
-// difference of two readings is still the time between them.
+// after each pause until it changes or the limit has passed. The pause gives the
+// processor away: a device spinning up keeps a request pending for seconds, and
+// on a single processor a wait that only read would starve the layer's own
+// thread. The 32-bit tick count (what Windows XP has) wraps every 49.7 days; the
+// unsigned difference of two readings is still the time between them.
 BYTE WaitWhilePending(const BYTE& status, ULONGLONG limitMs)
 {
     const volatile BYTE& current = status;
     const DWORD start = ::GetTickCount();
     BYTE seen = current;
-    while (seen == SS_PENDING && ::GetTickCount() - start < limitMs) seen = current;
+    while (seen == SS_PENDING && ::GetTickCount() - start < limitMs) {
+        ::Sleep(1);
+        seen = current;
+    }
     MemoryBarrier();  // data the layer wrote before the status is read after it
     return seen;
 }

@@ -1,5 +1,6 @@
 #include "host/key_capture.h"
 
+#include "framework/propertysheet.h"
 #include "host/press_key_dlg.h"
 #include "res/resource.h"
 
@@ -38,8 +39,11 @@ int WaitForKey(HWND dialog)
             ::DispatchMessageA(&msg);
             continue;
         }
-        int key = ReadKeyPress();
-        if (key != -1) return key;
+        // A key typed while another window is in front is that window's. The
+        // foreground level should keep it from the device, but Wine delivers it
+        // when the window in front is one of this thread's, such as the sheet.
+        const int key = ReadKeyPress();
+        if (key != -1 && ::GetForegroundWindow() == dialog) return key;
         ::Sleep(kIdlePollMs);
     }
     return -1;
@@ -82,11 +86,15 @@ int CaptureKey(CWnd* owner, DirectInputCreateFunction create)
     CPressKeyDlg dialog;
     if (!dialog.Create(IDD_PRESS_KEY, owner)) return -1;
     dialog.ShowWindow(SW_SHOWNORMAL);
-    if (!InitKeyboardInput(dialog.m_hWnd, create) || FAILED(AcquireKeyboard())) {
+    const CSheetWaitGuard sheetClosesTheDialogFirst(dialog.m_hWnd);
+    if (!InitKeyboardInput(dialog.m_hWnd, create)) {
         FreeKeyboardInput();
         dialog.DestroyWindow();
         return -1;
     }
+    // Refused when the dialog did not get the front (the user went elsewhere at
+    // once): the polls ask again, as after any later loss.
+    AcquireKeyboard();
     int key = WaitForKey(dialog.m_hWnd);
     if (key != -1) SwallowCapturedKey(key);
     FreeKeyboardInput();

@@ -7,7 +7,8 @@
 class CWnd;
 
 // Shows "Press a Key" over `owner` and waits, handling the thread's messages so
-// the sheet stays usable. Returns the scan code, or -1 when the user cancelled,
+// the sheet stays usable; a request to close the sheet ends the wait first.
+// Returns the scan code, or -1 when the user cancelled or closed the sheet,
 // when the keyboard could not be set up, or when a capture is already waiting.
 // The keyboard state is idle again when it returns.
 int CaptureKey(CWnd* owner);

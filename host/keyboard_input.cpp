@@ -38,15 +38,17 @@ int ReadKeyPress()
     if (!theKeyboard) return -1;
     DIDEVICEOBJECTDATA records[kEventBufferSize];
     DWORD count = kEventBufferSize;
-    HRESULT result = theKeyboard->GetDeviceData(sizeof records[0], records, &count, 0);
-    // The device lost its acquisition (another window came to the front):
-    // take it back; whatever was pressed meanwhile is gone.
-    bool reacquired = false;
-    while (result == DIERR_INPUTLOST) {
-        result = theKeyboard->Acquire();
-        reacquired = true;
+    const HRESULT result = theKeyboard->GetDeviceData(sizeof records[0], records, &count, 0);
+    // Not acquired, whatever the cause: another window came to the front (Windows
+    // says "input lost" once and "not acquired" after it, Wine only the latter),
+    // or an acquire was refused while it stayed there. Ask again at every poll:
+    // refused while another window is in front, it succeeds once the capture's
+    // dialog is back. Whatever was pressed meanwhile is gone.
+    if (result == DIERR_INPUTLOST || result == DIERR_NOTACQUIRED) {
+        theKeyboard->Acquire();
+        return -1;
     }
-    if (FAILED(result) || reacquired) return -1;
+    if (FAILED(result)) return -1;
     int key = -1;
     for (DWORD i = 0; i < count && i < kEventBufferSize; ++i) {
         if (records[i].dwData & kPressedBit) key = static_cast<int>(records[i].dwOfs);

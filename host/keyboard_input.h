@@ -20,7 +20,8 @@ extern IDirectInputDeviceA* theKeyboard;
 // 16 buffered events); false at the first step that fails. Does not acquire.
 bool InitKeyboardInput(HWND window, DirectInputCreateFunction create);
 HRESULT AcquireKeyboard();
-// The scan code of the last key press in one poll of the buffer, or -1.
+// The scan code of the last key press in one poll of the buffer, or -1. A poll
+// that finds the keyboard not acquired asks for it again and reports no key.
 int ReadKeyPress();
 // Whether the device reports `key` held down right now; false when it cannot tell.
 bool IsKeyDown(int key);

@@ -1,7 +1,8 @@
 // KORVEX.EXE itself, started as a user would: the sheet it opens, what OK leaves
-// in the registry (the screenshot tour checks Cancel), and where it takes the
-// libraries it loads by name.
+// in the registry (the screenshot tour checks Cancel), OK while a key capture
+// waits, and where it takes the libraries it loads by name.
 #include "framework/handles.h"
+#include "res/dlg_input.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
 #include <windows.h>
@@ -46,7 +47,21 @@ struct Program {
     bool PressOkAndEnd() const
     {
         ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0;
+        return Ends();
+    }
+    bool Ends() const { return ::WaitForSingleObject(process.get(), 10000) == WAIT_OBJECT_0; }
+    // The error mode it runs with, asked inside it: kernel32 lies at the same
+    // address in every process, and a thread's exit code is its function's result.
+    UINT ErrorMode() const
+    {
+        const auto get = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetErrorMode")));
+        unique_hfile asking(::CreateRemoteThread(process.get(), nullptr, 0, get, nullptr, 0, nullptr));
+        DWORD mode = 0;
+        if (!asking || ::WaitForSingleObject(asking.get(), 10000) != WAIT_OBJECT_0 ||
+            !::GetExitCodeThread(asking.get(), &mode))
+            ADD_FAILURE() << "the program's error mode cannot be read";
+        return mode;
     }
     // Where it loaded wnaspi32 from; empty when it is not loaded.
     std::string AspiPath() const
@@ -81,7 +96,7 @@ struct WineAspi {
 
 // The search for a library loaded by name: the system folder, and the program's,
 // but never the current folder, where anybody may have put anything.
-TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGeneralWritesNothing)
+TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderNoDiskBoxAndOkAfterGeneralWritesNothing)
 {
     WineAspi wineAspi;
     TempFolder current, besides;
@@ -93,6 +108,9 @@ TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGener
     EXPECT_EQ(Program(KORVEX_EXE_PATH, current.path().c_str()).AspiPath(), "");
     Program program(besides.File("KORVEX.EXE"), current.path().c_str());
     EXPECT_STRCASEEQ(program.AspiPath().c_str(), besides.File("wnaspi32.dll").c_str());
+    // An empty floppy, card or CD drive makes the call that looks at it fail
+    // quietly, without the system's "no disk" box.
+    EXPECT_TRUE(program.ErrorMode() & SEM_FAILCRITICALERRORS);
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_FALSE(CompanyKeyExists());
 }
@@ -111,4 +129,20 @@ TEST_F(BareHost, EveryPageOpensAndApplies)
     ::SendMessageA(help, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_EQ(CountSettings(), 48);  // every value of every page
+}
+
+// OK while "Press a Key" waits inside a handler of the Input page: the capture
+// ends, then the sheet applies and closes, as comctl32 runs it modally.
+TEST_F(ProgramTest, OkWhileAKeyCaptureWaitsAppliesAndEndsTheProgram)
+{
+    constexpr int kInputPage = 4;
+    Program program;
+    ASSERT_NE(program.sheet, nullptr);
+    ::SendMessageA(program.sheet, PSM_SETCURSEL, kInputPage, 0);
+    const HWND page = reinterpret_cast<HWND>(::SendMessageA(program.sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ::PostMessageA(::GetDlgItem(page, IDC_JOY_UP), BM_CLICK, 0, 0);
+    ASSERT_NE(WaitForWindow("Press a Key"), nullptr);
+    ::PostMessageA(::GetDlgItem(program.sheet, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(program.Ends());
+    EXPECT_TRUE(ReadRawSetting("Key_Flags").has_value());
 }

@@ -2,6 +2,7 @@
 // entry points itself, and the scan is pointed at its own module.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,36 @@ BYTE Complete(SRB_ExecSCSICmd* block, const Device& device)
     MemoryBarrier();  // data before status, as the scan reads them
     return *static_cast<volatile BYTE*>(&block->Header.Status) = device.status;
 }
+
+// The processor time the calling thread has used so far, in 100 ns units.
+ULONGLONG ProcessorTime()
+{
+    FILETIME created, ended, kernel, user;
+    ::GetThreadTimes(::GetCurrentThread(), &created, &ended, &kernel, &user);
+    return (ULARGE_INTEGER{{kernel.dwLowDateTime, kernel.dwHighDateTime}}.QuadPart +
+            ULARGE_INTEGER{{user.dwLowDateTime, user.dwHighDateTime}}.QuadPart);
+}
+
+// A thread that only computes while it lives: the processor time a thread that
+// never waits gets meanwhile, whatever else runs on the machine.
+class Spinner {
+public:
+    ULONGLONG Stop()
+    {
+        m_stop = true;
+        m_thread.join();
+        return m_used;
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    ULONGLONG m_used = 0;
+    std::thread m_thread{[this] {
+        const ULONGLONG start = ProcessorTime();
+        while (!m_stop) {}
+        m_used = ProcessorTime() - start;
+    }};
+};
 
 }  // namespace
 
@@ -76,6 +107,8 @@ TEST(AspiScan, SlotsGetTypeAndNameAsReportedAndABrokenLayerEndsTheScan)
         {0x0101, SS_COMP, 1, {{4, 0, SS_COMP, "", INFINITE}, {5, 0, SS_COMP, "LATER"}}, "4:1 |"},  // the rest unasked
     };
     const CHostInventory& found = HostInventory;
+    Spinner spinner;
+    const ULONGLONG start = ProcessorTime();
     for (const Layer& layer : layers) {
         SCOPED_TRACE(layer.slots);
         g_layer = &layer;
@@ -89,4 +122,8 @@ TEST(AspiScan, SlotsGetTypeAndNameAsReportedAndABrokenLayerEndsTheScan)
         EXPECT_EQ(slots, layer.slots);
         EXPECT_EQ(found.AspiSupportInfo, layer.supportInfo);
     }
+    // The late devices keep the scan waiting for more than a second in all,
+    // which it spends giving the processor away, to the layer among others.
+    const ULONGLONG used = ProcessorTime() - start;
+    EXPECT_LT(used * 4, spinner.Stop()) << "the scan kept the processor while it waited";
 }

@@ -4,6 +4,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "host/key_capture.h"
 #include "host/key_names.h"
@@ -33,9 +34,13 @@ const DWORD Level = DISCL_NONEXCLUSIVE | DISCL_FOREGROUND;
 // DirectInput and its keyboard in one object, counting the references to both;
 // the set-up call at the row's step fails, and so does another cooperation level.
 // Each poll takes the script's tokens up to the next "|": "+1E" a press and "-1E"
-// a release of code 1E, "fail" an error, "lost" the device lost until acquired
-// again. A poll that finds the script used up ends the capture as Cancel does. A
-// press's window message arrives after DirectInput has delivered it.
+// a release of code 1E, "fail" an error; "away" another window takes the front,
+// which unacquires the keyboard (as Wine answers: "not acquired" from then on),
+// "lost" the same as Windows answers (once "input lost", then "not acquired"),
+// "back" the dialog is in front again. Acquiring fails while another window is in
+// front, and keys pressed then are that window's. A poll that finds the script
+// used up ends the capture as Cancel does. A press's window message arrives after
+// DirectInput has delivered it.
 class FakeDirectInput final : public IDirectInputA, public IDirectInputDeviceA {
 public:
     FakeDirectInput(Step failing, const char* script) : m_failing(failing), m_script(script) {}
@@ -54,20 +59,31 @@ public:
     HRESULT STDMETHODCALLTYPE SetDataFormat(const DIDATAFORMAT*) override { return Answer(); }
     HRESULT STDMETHODCALLTYPE SetCooperativeLevel(HWND, DWORD flags) override { return Answer(flags == Level); }
     HRESULT STDMETHODCALLTYPE SetProperty(REFGUID, const DIPROPHEADER*) override { return Answer(); }
-    HRESULT STDMETHODCALLTYPE Acquire() override { return Answer(); }
+    HRESULT STDMETHODCALLTYPE Acquire() override
+    {
+        if (Fails() || !m_front) return DIERR_OTHERAPPHASPRIO;
+        m_acquired = true;
+        return DI_OK;
+    }
     HRESULT STDMETHODCALLTYPE GetDeviceData(DWORD, DIDEVICEOBJECTDATA* records, DWORD* count, DWORD) override
     {
         if (m_script.peek() == EOF) ::PostThreadMessageA(::GetCurrentThreadId(), kCaptureEndSignal, 0, 0);
-        HRESULT result = m_lostAt == m_calls ? DIERR_NOTACQUIRED : DI_OK;
+        HRESULT result = DI_OK;
         *count = 0;
         for (std::string token; m_script >> token && token != "|";) {
-            if (token == "lost") m_lostAt = m_calls;
-            if (token == "lost" || token == "fail")
-                result = token == "lost" ? DIERR_INPUTLOST : DIERR_NOTACQUIRED;
-            else  // delivered even with an error
+            if (token == "fail") {
+                result = DIERR_GENERIC;
+            } else if (token == "away" || token == "lost") {
+                m_front = m_acquired = false;
+                m_inputLost = token == "lost";
+            } else if (token == "back") {
+                m_front = true;
+            } else if (m_acquired) {  // delivered even with an error
                 records[(*count)++] = {std::stoul(token.substr(1), nullptr, 16), token[0] == '+' ? 0x80u : 0u};
-            if (token[0] == '+') ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
+                if (token[0] == '+') ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, VK_ESCAPE, 0);
+            }
         }
+        if (!m_acquired) return std::exchange(m_inputLost, false) ? DIERR_INPUTLOST : DIERR_NOTACQUIRED;
         return result;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
@@ -87,7 +103,7 @@ private:
     const int m_failing;
     int m_calls = 0;
     std::istringstream m_script;
-    int m_lostAt = -1;  // lost until the next call that can fail, which is Acquire
+    bool m_front = true, m_acquired = false, m_inputLost = false;
 };
 
 FakeDirectInput* g_fake = nullptr;
@@ -99,15 +115,17 @@ HRESULT WINAPI MakeFake(HINSTANCE, DWORD version, IDirectInputA** made, IUnknown
 
 }  // namespace
 
-TEST(KeyCapture, EndsWithTheLastPressOfAPollOrAtTheFirstFailingStepAndAlwaysLeavesNothing)
+TEST(KeyCapture, EndsWithTheLastPressOfAPollTakingTheKeyboardBackOrAtAFailingSetUpStepAndLeavesNothing)
 {
     const struct { Step failing; const char* script; int key; } rows[] = {
         {NoFailure, "+1E -1E", 0x1E},                    // pressed and released between two polls
         {NoFailure, "| -1E | +1E +2A -2A", 0x2A},        // releases are no key; of two presses the later
-        {NoFailure, "fail +1E | lost +2A | +01", 0x01},  // the lost device is had back
-        {NoFailure, "", -1},                             // cancelled
+        {NoFailure, "fail +1E | lost +2A | back | +01", 0x01},  // had back once the dialog is in front
+        {NoFailure, "away | +1E | | back | +30", 0x30},         // the same where no "input lost" comes
+        {NoFailure, "", -1},                                    // cancelled
         {AtCreate, "+1E", -1}, {AtDevice, "+1E", -1}, {AtFormat, "+1E", -1},
-        {AtLevel, "+1E", -1}, {AtBuffer, "+1E", -1}, {AtAcquire, "+1E", -1},
+        {AtLevel, "+1E", -1}, {AtBuffer, "+1E", -1},
+        {AtAcquire, "+1E | +2A", 0x2A},  // refused at first (the dialog not yet in front): asked again
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.failing << " " << r.script);

@@ -88,19 +88,22 @@ void ClickRadio(HWND dialog, int buttonId)
 
 // DirectInput sees only the scan code. Windows derives the virtual key from it,
 // Wine takes the one given: without it the key's window messages carry no key.
-void PressKey(HWND window, int scanCode)
+void PressKeys(HWND window, const std::vector<int>& scanCodes)
 {
     if (window) {
         ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
         ::SetFocus(window);
     }
-    const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
-    const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
-    const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-    INPUT strokes[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    strokes[0].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
-    strokes[1].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
-    ::SendInput(2, strokes, sizeof strokes[0]);
+    std::vector<INPUT> strokes(2 * scanCodes.size(), INPUT{INPUT_KEYBOARD});
+    for (size_t i = 0; i < scanCodes.size(); ++i) {
+        const int scanCode = scanCodes[i];
+        const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
+        const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
+        const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        strokes[i].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
+        strokes[strokes.size() - 1 - i].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
+    }
+    ::SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof strokes[0]);
     if (window) PumpMessages();
 }
 

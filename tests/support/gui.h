@@ -51,10 +51,11 @@ private:
 void ChooseItem(HWND dialog, int id, int index);
 // Opening and closing a drop-down list without choosing anything.
 void OpenAndCloseCombo(HWND dialog, int comboId);
-// A key pressed and released on the keyboard, by scan code, as the system
-// delivers it to the focused window of the foreground window: `window`, made
-// so first unless null.
-void PressKey(HWND window, int scanCode);
+// Keys pressed in turn and released in the reverse order (one key, or a chord
+// such as Alt+F4), by scan code, as the system delivers them to the focused
+// window of the foreground window: `window`, made so first unless null.
+void PressKeys(HWND window, const std::vector<int>& scanCodes);
+inline void PressKey(HWND window, int scanCode) { PressKeys(window, {scanCode}); }
 // The controls of a dialog.
 std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.

@@ -1,11 +1,20 @@
 #include "tests/support/test_app.h"
 #include "framework/strings.h"
+#include <stdexcept>
+#include <utility>
 
 void CTestApp::ResetScript()
 {
     m_messageAnswers.clear();
     m_fileAnswers.clear();
     messageBoxes.clear();
+    failNextCommand = false;
+}
+
+BOOL CTestApp::OnCmdMsg(UINT id)
+{
+    if (std::exchange(failNextCommand, false)) throw std::runtime_error("a command that failed");
+    return id == ID_HELP ? (OnHelp(), TRUE) : FALSE;
 }
 
 int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)

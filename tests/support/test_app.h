@@ -29,8 +29,11 @@ public:
 
     std::vector<MessageBoxRecord> messageBoxes;
 
+    // Set: the next command throws, as a handler that fails would.
+    bool failNextCommand = false;
+
     // The product's one command: Help goes to the framework's help handler.
-    BOOL OnCmdMsg(UINT id) override { return id == ID_HELP ? (OnHelp(), TRUE) : FALSE; }
+    BOOL OnCmdMsg(UINT id) override;
     int DoMessageBox(const char* prompt, UINT type, UINT helpId) override;
     INT_PTR DoFileDialog(CFileDialog& dialog) override;
 
