@@ -1,13 +1,18 @@
 // KORVEX.EXE itself, started as a user would: the sheet it opens, what OK leaves
-// in the registry (the screenshot tour checks Cancel), and where it takes the
-// libraries it loads by name.
+// in the registry (the screenshot tour checks Cancel), what Alt+letter typed on
+// its modal sheet reaches, and where it takes the libraries it loads by name.
 #include "framework/handles.h"
+#include "res/dlg_ports.h"
+#include "res/dlg_ram.h"
+#include "res/dlg_storage.h"
+#include "tests/support/gui.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <tlhelp32.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
 
 namespace {
@@ -43,6 +48,7 @@ struct Program {
         ::TerminateProcess(process.get(), 1);  // fails harmlessly once it has ended
         ::WaitForSingleObject(process.get(), 10000);  // its files are free again
     }
+    HWND Page() const { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
     bool PressOkAndEnd() const
     {
         ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -58,6 +64,42 @@ struct Program {
             if (::lstrcmpiA(module.szModule, "wnaspi32.dll") == 0) return module.szExePath;
         return "";
     }
+};
+
+// True once `happened` is, within a few seconds: the program acts in its own time.
+bool Eventually(const std::function<bool()>& happened)
+{
+    for (int waited = 0; waited < 5000; waited += 50, ::Sleep(50))
+        if (happened()) return true;
+    return false;
+}
+
+bool IsApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, 0x3021)); }
+
+// Alt+A typed on a page, with the focus on a control after the page's own "&A"
+// mnemonic, if any: from there the dialog manager's search for the letter
+// wraps through the sheet's buttons, "&Apply" among them, before it reaches the
+// page's first controls. A change is pending, so Apply is enabled. `happened`
+// is what the keys must have done; `applies`, whether they pressed Apply.
+struct AltA {
+    int page;
+    int clickedFirst;  // a button clicked before, or 0
+    int focus;
+    std::function<bool(HWND page)> happened;
+    bool applies;
+};
+
+bool ClosedSelectHardFile()
+{
+    HWND chooser = ::FindWindowA(nullptr, "Select Hard File");
+    if (chooser) ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+    return chooser && Eventually([] { return !::FindWindowA(nullptr, "Select Hard File"); });
+}
+
+const AltA kAltA[] = {
+    {5, IDC_PORT_B, IDC_PORT_LIST, [](HWND page) { return ::IsDlgButtonChecked(page, IDC_PORT_A) == BST_CHECKED; }, false},
+    {1, 0, IDC_STORAGE_DELETE, [](HWND) { return ClosedSelectHardFile(); }, false},
+    {2, 0, IDC_RAM_SELECTED, [](HWND page) { return !IsApplyEnabled(::GetParent(page)); }, true},
 };
 
 using ProgramTest = FreshSettingsTest;
@@ -95,6 +137,28 @@ TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderAndOkAfterGener
     EXPECT_STRCASEEQ(program.AspiPath().c_str(), besides.File("wnaspi32.dll").c_str());
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_FALSE(CompanyKeyExists());
+}
+
+// A page's own mnemonic wins over the sheet's; a letter the page lacks still
+// reaches the sheet's buttons.
+TEST_F(ProgramTest, AltLetterReachesThePageFirst)
+{
+    constexpr int kAlt = 0x38, kA = 0x1E;
+    Program program;
+    ASSERT_NE(program.sheet, nullptr);
+    for (const AltA& row : kAltA) {
+        SCOPED_TRACE(row.page);
+        DeleteCompanyKey();
+        ::SendMessageA(program.sheet, PSM_SETCURSEL, row.page, 0);
+        HWND page = program.Page();
+        ::SendMessageA(program.sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);  // Apply is offered
+        if (row.clickedFirst) ::SendDlgItemMessageA(page, row.clickedFirst, BM_CLICK, 0, 0);
+        ::SetForegroundWindow(program.sheet);
+        ::SendMessageA(program.sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(page, row.focus)), TRUE);
+        PressKeys(nullptr, {kAlt, kA});
+        EXPECT_TRUE(Eventually([&] { return row.happened(page); }));
+        EXPECT_EQ(CountSettings() != 0, row.applies);
+    }
 }
 
 TEST_F(BareHost, EveryPageOpensAndApplies)

@@ -88,21 +88,26 @@ void ClickRadio(HWND dialog, int buttonId)
 
 // DirectInput sees only the scan code. Windows derives the virtual key from it,
 // Wine takes the one given: without it the key's window messages carry no key.
-void PressKey(HWND window, int scanCode)
+void PressKeys(HWND window, std::initializer_list<int> chord)
 {
     if (window) {
         ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
         ::SetFocus(window);
     }
-    const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
-    const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
-    const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
-    INPUT strokes[2] = {{INPUT_KEYBOARD}, {INPUT_KEYBOARD}};
-    strokes[0].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
-    strokes[1].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
-    ::SendInput(2, strokes, sizeof strokes[0]);
+    std::vector<INPUT> strokes(2 * chord.size(), INPUT{INPUT_KEYBOARD});
+    size_t down = 0, up = strokes.size();
+    for (int scanCode : chord) {
+        const UINT extended = scanCode & 0x80 ? 0xE000 : 0;
+        const WORD vk = static_cast<WORD>(::MapVirtualKeyA(extended | (scanCode & 0x7F), MAPVK_VSC_TO_VK_EX));
+        const DWORD flags = KEYEVENTF_SCANCODE | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        strokes[down++].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags};
+        strokes[--up].ki = {vk, static_cast<WORD>(scanCode & 0x7F), flags | KEYEVENTF_KEYUP};
+    }
+    ::SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof strokes[0]);
     if (window) PumpMessages();
 }
+
+void PressKey(HWND window, int scanCode) { PressKeys(window, {scanCode}); }
 
 std::vector<HWND> ChildWindows(HWND parent)
 {

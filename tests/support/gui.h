@@ -4,6 +4,7 @@
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,8 @@ void OpenAndCloseCombo(HWND dialog, int comboId);
 // delivers it to the focused window of the foreground window: `window`, made
 // so first unless null.
 void PressKey(HWND window, int scanCode);
+// Keys pressed together the same way: down in the order given, up in reverse.
+void PressKeys(HWND window, std::initializer_list<int> chord);
 // The controls of a dialog.
 std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.
