@@ -1,14 +1,17 @@
 // Every page and dialog as the user meets it: each caption fits its control,
 // measured with the font the control really has, at 96 DPI and, in a process
-// of its own, at 144 DPI; and Help or F1 shows its help topic, which names the
-// values the page writes and each control it has.
+// of its own, at 144 DPI; no two of its controls take the same Alt+letter; and
+// Help or F1 shows its help topic, which names the values the page writes and
+// each control it has.
 #include "framework/afxres.h"
 #include "framework/helpdialog.h"
+#include "framework/mnemonic.h"
 #include "res/resource.h"
 #include "settings/values.h"
 #include "tests/pages/full_sheet.h"
 #include <process.h>
 #include <shlwapi.h>
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -97,7 +100,13 @@ TEST(EveryWindow, CaptionsFitAndHelpShowsItsTopic)
             PumpMessages();
         }
         const std::vector<HWND> controls = ChildWindows(index < kPageCount ? full.Page(index) : dialog.m_hWnd);
+        // A page's letters may be the sheet's too: the page's own control wins.
+        std::string letters;
         for (HWND control : controls) {
+            if (const char letter = static_cast<char>(std::toupper(MnemonicOf(CWnd(control).GetWindowText().c_str())))) {
+                EXPECT_EQ(letters.find(letter), std::string::npos) << "a second control takes Alt+" << letter;
+                letters += letter;
+            }
             RECT room = {};
             ::GetClientRect(control, &room);
             std::string name;
