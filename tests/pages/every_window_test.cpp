@@ -1,8 +1,8 @@
 // Every page and dialog as the user meets it: each caption fits its control,
 // measured with the font the control really has, at 96 DPI and, in a process
-// of its own, at 144 DPI; no two of its controls take the same Alt+letter; and
-// Help or F1 shows its help topic, which names the values the page writes and
-// each control it has.
+// of its own, at 144 DPI; no two of its controls take the same Alt+letter, and
+// a text the program puts in shows an '&' as it is; and Help or F1 shows its
+// help topic, which names the values the page writes and each control it has.
 #include "framework/afxres.h"
 #include "framework/helpdialog.h"
 #include "framework/mnemonic.h"
@@ -26,6 +26,14 @@ const struct { UINT id; std::string topic; } kWindows[] = {
     {IDD_VIDEO_PROPS, "Video Device Properties"}, {IDD_WRITE_PROGRESS, ""}, {AFX_IDD_HELP, ""}, {IDD_PRESS_KEY, ""},
 };
 
+// A static control that shows text, not an icon or a frame.
+bool IsStaticText(HWND control)
+{
+    char kind[16] = {};
+    ::GetClassNameA(control, kind, sizeof kind);
+    return ::lstrcmpiA(kind, "Static") == 0 && (::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT;
+}
+
 // Pixels the caption of `control` takes, with the control's own font and what
 // it draws beside the text; none for edits, lists and icons. `name` receives how
 // a topic names a button or a label: without mnemonic and closing colon.
@@ -34,8 +42,8 @@ std::optional<SIZE> Measure(HWND control, std::string& name)
     char kind[16] = {};
     ::GetClassNameA(control, kind, sizeof kind);
     const LONG style = ::GetWindowLongA(control, GWL_STYLE), button = style & BS_TYPEMASK;
-    // A static text, not an icon or a frame, wraps at word breaks; a label is one without an id.
-    const bool isText = ::lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+    // A static text wraps at word breaks; a label is one without an id.
+    const bool isText = IsStaticText(control);
     const bool isButton = ::lstrcmpiA(kind, "Button") == 0;
     const std::string caption = CWnd(control).GetWindowText();
     if (isButton || (isText && LOWORD(::GetDlgCtrlID(control)) == 0xFFFF))
@@ -107,6 +115,10 @@ TEST(EveryWindow, CaptionsFitAndHelpShowsItsTopic)
                 EXPECT_EQ(letters.find(letter), std::string::npos) << "a second control takes Alt+" << letter;
                 letters += letter;
             }
+            // A text the program puts in (a path, a device's name) shows an '&' as it is, not as a mnemonic.
+            EXPECT_TRUE(!IsStaticText(control) || LOWORD(::GetDlgCtrlID(control)) == 0xFFFF ||
+                        (::GetWindowLongA(control, GWL_STYLE) & SS_NOPREFIX))
+                << "static " << ::GetDlgCtrlID(control);
             RECT room = {};
             ::GetClientRect(control, &room);
             std::string name;
