@@ -19,12 +19,20 @@ namespace {
 
 const std::string kSystemAspi = [] { char f[MAX_PATH]; return std::string(f, ::GetSystemDirectoryA(f, MAX_PATH)) + "\\wnaspi32.dll"; }();
 
+// True once `happened` is, within `ms` milliseconds: the program acts in its own time.
+bool Eventually(const std::function<bool()>& happened, int ms = 5000)
+{
+    for (int waited = 0; waited < ms; waited += 50, ::Sleep(50))
+        if (happened()) return true;
+    return false;
+}
+
 // The top-level window of that caption once it is shown (start-up takes stock of
 // the host first; give it time on a slow machine).
 HWND WaitForWindow(const char* caption)
 {
     HWND found = nullptr;
-    for (int waited = 0; waited < 30000 && !(found = ::FindWindowA(nullptr, caption)); waited += 50) ::Sleep(50);
+    Eventually([&] { return (found = ::FindWindowA(nullptr, caption)) != nullptr; }, 30000);
     return found;
 }
 
@@ -66,23 +74,13 @@ struct Program {
     }
 };
 
-// True once `happened` is, within a few seconds: the program acts in its own time.
-bool Eventually(const std::function<bool()>& happened)
-{
-    for (int waited = 0; waited < 5000; waited += 50, ::Sleep(50))
-        if (happened()) return true;
-    return false;
-}
-
-bool IsApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, 0x3021)); }
-
 // Alt+A typed on a page, with the focus on a control after the page's own "&A"
 // mnemonic, if any: from there the dialog manager's search for the letter
 // wraps through the sheet's buttons, "&Apply" among them, before it reaches the
 // page's first controls. A change is pending, so Apply is enabled. `happened`
 // is what the keys must have done; `applies`, whether they pressed Apply.
 struct AltA {
-    int page;
+    int page;  // from 0, in tab order
     int clickedFirst;  // a button clicked before, or 0
     int focus;
     std::function<bool(HWND page)> happened;
@@ -97,9 +95,9 @@ bool ClosedSelectHardFile()
 }
 
 const AltA kAltA[] = {
-    {5, IDC_PORT_B, IDC_PORT_LIST, [](HWND page) { return ::IsDlgButtonChecked(page, IDC_PORT_A) == BST_CHECKED; }, false},
-    {1, 0, IDC_STORAGE_DELETE, [](HWND) { return ClosedSelectHardFile(); }, false},
-    {2, 0, IDC_RAM_SELECTED, [](HWND page) { return !IsApplyEnabled(::GetParent(page)); }, true},
+    /* Ports */ {5, IDC_PORT_B, IDC_PORT_LIST, [](HWND page) { return ::IsDlgButtonChecked(page, IDC_PORT_A) == BST_CHECKED; }, false},
+    /* Storage */ {1, 0, IDC_STORAGE_DELETE, [](HWND) { return ClosedSelectHardFile(); }, false},
+    /* RAM */ {2, 0, IDC_RAM_SELECTED, [](HWND page) { return !IsApplyEnabled(::GetParent(page)); }, true},
 };
 
 using ProgramTest = FreshSettingsTest;
