@@ -56,12 +56,18 @@ struct IconTraits {
     static type invalid() { return nullptr; }
     static void close(type h) { ::DestroyIcon(h); }
 };
+struct HookTraits {
+    using type = HHOOK;
+    static type invalid() { return nullptr; }
+    static void close(type h) { ::UnhookWindowsHookEx(h); }
+};
 
 using unique_hkey = unique_handle<RegKeyTraits>;
 using unique_hmodule = unique_handle<ModuleTraits>;
 using unique_hfile = unique_handle<FileTraits>;
 using unique_hfind = unique_handle<FindTraits>;
 using unique_hicon = unique_handle<IconTraits>;
+using unique_hhook = unique_handle<HookTraits>;
 
 // A COM interface pointer that is released when it goes out of scope. Declare it
 // after the owner of the library that made it, so it is released first.

@@ -1,4 +1,6 @@
 #include "framework/propertysheet.h"
+#include "framework/handles.h"
+#include "framework/mnemonic.h"
 #include "framework/procedure_guard.h"
 #include "framework/strings.h"
 #include "framework/winapp.h"
@@ -53,6 +55,25 @@ LRESULT CALLBACK SheetWindowProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lPar
     return CallCatching<LRESULT>(0, [&] { return SheetMessage(hWnd, msg, wParam, lParam); });
 }
 
+// Alt+letter goes to the first control with that mnemonic in window order from
+// the focus on, and that order wraps through the sheet's own buttons: with the
+// focus past a page's "&Add", Alt+A pressed the sheet's "&Apply". The modal loop
+// gives each message to the dialog manager, which first offers it to the
+// thread's message filter; there the current page takes its own mnemonics, and
+// a letter it lacks goes on to the dialog manager. Our sheets are known by the
+// property their window procedure is kept in, so the hook needs no context.
+LRESULT CALLBACK PageMnemonicFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    const bool taken = code == MSGF_DIALOGBOX && msg->message == WM_SYSCHAR && CallCatching(false, [msg] {
+        HWND sheet = ::GetAncestor(msg->hwnd, GA_ROOT);
+        HWND page = sheet && ::GetPropA(sheet, kSheetProcProperty)
+            ? reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : nullptr;
+        return page && PressMnemonic(page, sheet, msg->wParam);
+    });
+    return taken ? TRUE : ::CallNextHookEx(nullptr, code, wParam, lParam);  // the handle is ignored since Windows NT
+}
+
 int CALLBACK SheetCallback(HWND hWnd, UINT msg, LPARAM)
 {
     if (msg == PSCB_INITIALIZED) {
@@ -95,6 +116,7 @@ void CPropertySheet::PrepareHeader(bool modeless)
 INT_PTR CPropertySheet::DoModal()
 {
     PrepareHeader(false);
+    unique_hhook pageMnemonics(::SetWindowsHookExA(WH_MSGFILTER, PageMnemonicFilter, nullptr, ::GetCurrentThreadId()));
     INT_PTR result = ::PropertySheetA(&m_psh);
     m_hWnd = nullptr;
     return result > 0 ? IDOK : IDCANCEL;

@@ -1,26 +1,40 @@
 // KORVEX.EXE itself, started as a user would: the sheet it opens, what OK leaves
 // in the registry (the screenshot tour checks Cancel), OK while a key capture
-// waits, and where it takes the libraries it loads by name.
+// waits, what Alt+letter typed on its modal sheet reaches, and where it takes
+// the libraries it loads by name.
 #include "framework/handles.h"
 #include "res/dlg_input.h"
+#include "res/dlg_ports.h"
+#include "res/dlg_ram.h"
+#include "res/dlg_storage.h"
+#include "tests/support/gui.h"
 #include "tests/support/registry.h"
 #include "tests/support/temp_folder.h"
 #include <windows.h>
 #include <commctrl.h>
 #include <tlhelp32.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <string>
 
 namespace {
 
 const std::string kSystemAspi = [] { char f[MAX_PATH]; return std::string(f, ::GetSystemDirectoryA(f, MAX_PATH)) + "\\wnaspi32.dll"; }();
 
+// True once `happened` is, within `ms` milliseconds: the program acts in its own time.
+bool Eventually(const std::function<bool()>& happened, int ms = 5000)
+{
+    for (int waited = 0; waited < ms; waited += 50, ::Sleep(50))
+        if (happened()) return true;
+    return false;
+}
+
 // The top-level window of that caption once it is shown (start-up takes stock of
 // the host first; give it time on a slow machine).
 HWND WaitForWindow(const char* caption)
 {
     HWND found = nullptr;
-    for (int waited = 0; waited < 30000 && !(found = ::FindWindowA(nullptr, caption)); waited += 50) ::Sleep(50);
+    Eventually([&] { return (found = ::FindWindowA(nullptr, caption)) != nullptr; }, 30000);
     return found;
 }
 
@@ -44,6 +58,7 @@ struct Program {
         ::TerminateProcess(process.get(), 1);  // fails harmlessly once it has ended
         ::WaitForSingleObject(process.get(), 10000);  // its files are free again
     }
+    HWND Page() const { return reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)); }
     bool PressOkAndEnd() const
     {
         ::PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -73,6 +88,32 @@ struct Program {
             if (::lstrcmpiA(module.szModule, "wnaspi32.dll") == 0) return module.szExePath;
         return "";
     }
+};
+
+// Alt+A typed on a page, with the focus on a control after the page's own "&A"
+// mnemonic, if any: from there the dialog manager's search for the letter
+// wraps through the sheet's buttons, "&Apply" among them, before it reaches the
+// page's first controls. A change is pending, so Apply is enabled. `happened`
+// is what the keys must have done; `applies`, whether they pressed Apply.
+struct AltA {
+    int page;  // from 0, in tab order
+    int clickedFirst;  // a button clicked before, or 0
+    int focus;
+    std::function<bool(HWND page)> happened;
+    bool applies;
+};
+
+bool ClosedSelectHardFile()
+{
+    HWND chooser = ::FindWindowA(nullptr, "Select Hard File");
+    if (chooser) ::PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+    return chooser && Eventually([] { return !::FindWindowA(nullptr, "Select Hard File"); });
+}
+
+const AltA kAltA[] = {
+    /* Ports */ {5, IDC_PORT_B, IDC_PORT_LIST, [](HWND page) { return ::IsDlgButtonChecked(page, IDC_PORT_A) == BST_CHECKED; }, false},
+    /* Storage */ {1, 0, IDC_STORAGE_DELETE, [](HWND) { return ClosedSelectHardFile(); }, false},
+    /* RAM */ {2, 0, IDC_RAM_SELECTED, [](HWND page) { return !IsApplyEnabled(::GetParent(page)); }, true},
 };
 
 using ProgramTest = FreshSettingsTest;
@@ -113,6 +154,28 @@ TEST_F(ProgramTest, LibrariesComeFromTheSystemOrTheProgramsFolderNoDiskBoxAndOkA
     EXPECT_TRUE(program.ErrorMode() & SEM_FAILCRITICALERRORS);
     EXPECT_TRUE(program.PressOkAndEnd());
     EXPECT_FALSE(CompanyKeyExists());
+}
+
+// A page's own mnemonic wins over the sheet's; a letter the page lacks still
+// reaches the sheet's buttons.
+TEST_F(ProgramTest, AltLetterReachesThePageFirst)
+{
+    constexpr int kAlt = 0x38, kA = 0x1E;
+    Program program;
+    ASSERT_NE(program.sheet, nullptr);
+    for (const AltA& row : kAltA) {
+        SCOPED_TRACE(row.page);
+        DeleteCompanyKey();
+        ::SendMessageA(program.sheet, PSM_SETCURSEL, row.page, 0);
+        HWND page = program.Page();
+        ::SendMessageA(program.sheet, PSM_CHANGED, reinterpret_cast<WPARAM>(page), 0);  // Apply is offered
+        if (row.clickedFirst) ::SendDlgItemMessageA(page, row.clickedFirst, BM_CLICK, 0, 0);
+        ::SetForegroundWindow(program.sheet);
+        ::SendMessageA(program.sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(::GetDlgItem(page, row.focus)), TRUE);
+        PressKeys(nullptr, {kAlt, kA});
+        EXPECT_TRUE(Eventually([&] { return row.happened(page); }));
+        EXPECT_EQ(CountSettings() != 0, row.applies);
+    }
 }
 
 TEST_F(BareHost, EveryPageOpensAndApplies)

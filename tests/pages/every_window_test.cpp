@@ -1,14 +1,17 @@
 // Every page and dialog as the user meets it: each caption fits its control,
 // measured with the font the control really has, at 96 DPI and, in a process
-// of its own, at 144 DPI; and Help or F1 shows its help topic, which names the
-// values the page writes and each control it has.
+// of its own, at 144 DPI; no two of its controls take the same Alt+letter, and
+// a text the program puts in shows an '&' as it is; and Help or F1 shows its
+// help topic, which names the values the page writes and each control it has.
 #include "framework/afxres.h"
 #include "framework/helpdialog.h"
+#include "framework/mnemonic.h"
 #include "res/resource.h"
 #include "settings/values.h"
 #include "tests/pages/full_sheet.h"
 #include <process.h>
 #include <shlwapi.h>
+#include <cctype>
 #include <cstdlib>
 
 namespace {
@@ -23,6 +26,14 @@ const struct { UINT id; std::string topic; } kWindows[] = {
     {IDD_VIDEO_PROPS, "Video Device Properties"}, {IDD_WRITE_PROGRESS, ""}, {AFX_IDD_HELP, ""}, {IDD_PRESS_KEY, ""},
 };
 
+// A static control that shows text, not an icon or a frame.
+bool IsStaticText(HWND control)
+{
+    char kind[16] = {};
+    ::GetClassNameA(control, kind, sizeof kind);
+    return ::lstrcmpiA(kind, "Static") == 0 && (::GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) <= SS_RIGHT;
+}
+
 // Pixels the caption of `control` takes, with the control's own font and what
 // it draws beside the text; none for edits, lists and icons. `name` receives how
 // a topic names a button or a label: without mnemonic and closing colon.
@@ -31,8 +42,8 @@ std::optional<SIZE> Measure(HWND control, std::string& name)
     char kind[16] = {};
     ::GetClassNameA(control, kind, sizeof kind);
     const LONG style = ::GetWindowLongA(control, GWL_STYLE), button = style & BS_TYPEMASK;
-    // A static text, not an icon or a frame, wraps at word breaks; a label is one without an id.
-    const bool isText = ::lstrcmpiA(kind, "Static") == 0 && (style & SS_TYPEMASK) <= SS_RIGHT;
+    // A static text wraps at word breaks; a label is one without an id.
+    const bool isText = IsStaticText(control);
     const bool isButton = ::lstrcmpiA(kind, "Button") == 0;
     const std::string caption = CWnd(control).GetWindowText();
     if (isButton || (isText && LOWORD(::GetDlgCtrlID(control)) == 0xFFFF))
@@ -97,7 +108,17 @@ TEST(EveryWindow, CaptionsFitAndHelpShowsItsTopic)
             PumpMessages();
         }
         const std::vector<HWND> controls = ChildWindows(index < kPageCount ? full.Page(index) : dialog.m_hWnd);
+        // A page's letters may be the sheet's too: the page's own control wins.
+        std::string letters;
         for (HWND control : controls) {
+            if (const char letter = static_cast<char>(std::toupper(MnemonicOf(CWnd(control).GetWindowText().c_str())))) {
+                EXPECT_EQ(letters.find(letter), std::string::npos) << "a second control takes Alt+" << letter;
+                letters += letter;
+            }
+            // A text the program puts in (a path, a device's name) shows an '&' as it is, not as a mnemonic.
+            EXPECT_TRUE(!IsStaticText(control) || LOWORD(::GetDlgCtrlID(control)) == 0xFFFF ||
+                        (::GetWindowLongA(control, GWL_STYLE) & SS_NOPREFIX))
+                << "static " << ::GetDlgCtrlID(control);
             RECT room = {};
             ::GetClientRect(control, &room);
             std::string name;

@@ -41,10 +41,10 @@ int SheetHarness::CurrentPage() const
     return static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
 }
 
-bool SheetHarness::IsApplyEnabled() const
+bool IsApplyEnabled(HWND sheet)
 {
     constexpr int kApplyButton = 0x3021;
-    return ::IsWindowEnabled(::GetDlgItem(hwnd(), kApplyButton)) != FALSE;
+    return ::IsWindowEnabled(::GetDlgItem(sheet, kApplyButton)) != FALSE;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "tests/support/registry.h"
 #include "tests/support/test_app.h"
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ protected:
 
 // Dispatches everything queued for this thread.
 void PumpMessages();
+// Whether the sheet's Apply button takes a click.
+bool IsApplyEnabled(HWND sheet);
 
 // A modeless sheet around the given pages, shown on the test display.
 class SheetHarness {
@@ -36,7 +39,7 @@ public:
     void PressApply() { Send(PSM_PRESSBUTTON, PSBTN_APPLYNOW); }
     void PressCancel() { Send(PSM_PRESSBUTTON, PSBTN_CANCEL); }
     void PressHelp() { Send(PSM_PRESSBUTTON, PSBTN_HELP); }
-    bool IsApplyEnabled() const;
+    bool IsApplyEnabled() const { return ::IsApplyEnabled(hwnd()); }
     // True once OK or Cancel has ended the sheet.
     bool IsClosed() const { return ::SendMessageA(hwnd(), PSM_GETCURRENTPAGEHWND, 0, 0) == 0; }
 
