@@ -278,7 +278,12 @@ void CStorage::OnDropFilesList()
 {
     // A drop on a page behind a dialog would land unseen, and one during the
     // limit message would raise a second message over the first.
-    if (IsSheetBusy()) return;
+    if (IsSheetBusy() || m_bTakingDrop) return;
+    m_bTakingDrop = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{m_bTakingDrop};
     // Each dropped file joins the list as Add's chosen file does, in drop
     // order; no dialog was opened, so the current directory stays. A copy:
     // the list's own is the drop's and goes with it.

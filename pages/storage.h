@@ -66,6 +66,11 @@ private:
     // window, the sheet is disabled: what reaches the page then is no choice.
     bool IsSheetBusy() const;
 
+    // Set while a drop is being taken: a message it raises need not disable the
+    // sheet (its owner is the active window, and a drop comes from another
+    // program), so a second drop meanwhile is turned away here.
+    bool m_bTakingDrop = false;
+
     static const CommandEntry<CStorage> kCommands[];
     static const NotifyEntry<CStorage> kNotifications[];
 };

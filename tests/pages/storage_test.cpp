@@ -330,6 +330,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              Press(IDC_STORAGE_REMOVE), sheet->PressApply();
              // Of eight more, seven fit; the limit is said once, and not by a drop of nothing usable.
              eight.insert(eight.begin(), Wide(folder.File("B.HFI")));  // listed already: no room taken
+             TestApp().whileMessageBox = [&] { DropOnList(page->m_hWnd, {Wide(Path("k"))}); };  // no second message
              DropOnList(page->m_hWnd, eight), DropOnList(page->m_hWnd, {Wide(folder.path())});
          }, "+a +b +" + folder.File("Caf\xE9.hfi") + " +d +e +f +g +h +i +j", true, {limit}},
         {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, w on the full disk, a foreign "

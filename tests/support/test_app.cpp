@@ -9,6 +9,7 @@ void CTestApp::ResetScript()
     m_fileAnswers.clear();
     messageBoxes.clear();
     failNextCommand = false;
+    whileMessageBox = nullptr;
 }
 
 BOOL CTestApp::OnCmdMsg(UINT id)
@@ -20,6 +21,7 @@ BOOL CTestApp::OnCmdMsg(UINT id)
 int CTestApp::DoMessageBox(const char* prompt, UINT type, UINT)
 {
     messageBoxes.push_back({prompt ? prompt : "", type});
+    if (whileMessageBox) std::exchange(whileMessageBox, nullptr)();
     if (!m_messageAnswers.empty()) {
         int answer = m_messageAnswers.front();
         m_messageAnswers.pop_front();

@@ -5,6 +5,7 @@
 #include "framework/filedialog.h"
 #include "framework/winapp.h"
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     void ResetScript();
 
     std::vector<MessageBoxRecord> messageBoxes;
+    // Done once, while the next message box is up, as the user's doing meanwhile.
+    std::function<void()> whileMessageBox;
 
     // Set: the next command throws, as a handler that fails would.
     bool failNextCommand = false;
