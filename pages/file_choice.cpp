@@ -47,10 +47,11 @@ std::wstring ShortPathOf(const std::wstring& path)
 // it is made, empty, so that it gets one. New writes it in full right after.
 std::optional<std::string> UsableNewPathOrSay(const std::wstring& path)
 {
-    if (!FitsAnsiCalls(path) && ::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    const std::wstring at = LongPathForm(path);
+    if (!FitsAnsiCalls(path) && ::GetFileAttributesW(at.c_str()) == INVALID_FILE_ATTRIBUTES) {
         const bool made = static_cast<bool>(unique_hfile(
-            ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
-        if (made && !UsableAnsiPath(path)) ::DeleteFileW(path.c_str());  // of no use: leave nothing behind
+            ::CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
+        if (made && !UsableAnsiPath(path)) ::DeleteFileW(at.c_str());  // of no use: leave nothing behind
     }
     return UsableAnsiPathOrSay(path);
 }

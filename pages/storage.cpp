@@ -291,7 +291,7 @@ void CStorage::OnDropFilesList()
     int last = -1;
     bool added = false;
     for (const std::wstring& file : dropped) {
-        const DWORD attributes = ::GetFileAttributesW(file.c_str());
+        const DWORD attributes = ::GetFileAttributesW(LongPathForm(file).c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         const std::optional<std::string> path = UsableAnsiPathOrSay(file);
         if (!path) continue;
