@@ -4,8 +4,9 @@
 # Cross compilers with std::thread (GoogleTest), 64-bit Wine, a display server
 # without a screen, screenshots, the build tools and GoogleTest's sources.
 # fonts-wine gives dialogs the metrics of the fonts their templates name; without
-# it labels sized for those fonts are cut short.
-KORVEX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb imagemagick cmake make googletest)
+# it labels sized for those fonts are cut short. xdotool makes clicks in the X
+# server, which reach Wine as a user's clicks do.
+KORVEX_PACKAGES=(mingw-w64 wine wine64 fonts-wine xvfb imagemagick cmake make googletest xdotool)
 
 korvex_missing_packages() {
   local package
