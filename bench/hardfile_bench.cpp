@@ -42,7 +42,7 @@ int main(int argc, char** argv)
                          path.c_str(), static_cast<unsigned long long>(result.blocksWritten));
             return 1;
         }
-        std::printf("%d %.4f\n", sizeMiB, Seconds(start, end));
+        std::printf("%d %.6f\n", sizeMiB, Seconds(start, end));
     }
     return 0;
 }

@@ -89,11 +89,11 @@ for mib in "${sizes[@]}"; do
         for way in sparse full; do
             awk -v m="$mib" -v w="$way" -v p="$(median "$work_dir/$way-$mib")" -v a="$a" -v b="$b" \
                 -v du="$(cat "$work_dir/$way-du-$mib")" -v dd_du="$dd_du" \
-                'BEGIN { printf "| %d | %s | %.4f | %.3f | %.3f | %.4f | %.4f | %d | %d |\n", m, w, p, a, b, p / a, p / b, du, dd_du }'
+                'BEGIN { printf "| %d | %s | %.3g | %.3f | %.3f | %.3g | %.3g | %d | %d |\n", m, w, p, a, b, p / a, p / b, du, dd_du }'
         done
     else
         awk -v m="$mib" -v p="$(median "$work_dir/sparse-$mib")" -v du="$(cat "$work_dir/sparse-du-$mib")" \
-            'BEGIN { printf "| %d | sparse | %.4f | - | - | - | - | %d | - |\n", m, p, du }'
+            'BEGIN { printf "| %d | sparse | %.3g | - | - | - | - | %d | - |\n", m, p, du }'
         echo "| $mib | full | not measured: the free space cannot hold it | | | | | | |"
     fi
 done
