@@ -21,12 +21,13 @@ void CentreOn(HWND window, HWND owner)
 // enabled again (a click on Cancel would close it, Enter would press OK).
 void DropInput()
 {
-    // One unfiltered look at the input. Wine turns the X server's events into
-    // messages only when nothing in the queue matches the look's filter, and
-    // then hit-tests a click against the sheet as it is now: locked, so the
-    // click is dropped. A look for keys alone brought clicks in that it passed
-    // over, and a look for mouse messages then did not find them again: they
-    // waited in the queue for the sheet to be enabled, and then pressed Cancel.
+    // All input by its kind (PM_QS_INPUT), not by ranges of messages. Wine
+    // turns the X server's events into messages only when a look finds nothing
+    // waiting that it matches (a look at everything found the sheet's pending
+    // repaint), and then hit-tests each click against the sheet as it is now:
+    // locked, so the click is dropped. A look for keys brought clicks in that
+    // it passed over, and the look for mouse messages after it did not find
+    // them again: they waited for the sheet to be enabled, then pressed Cancel.
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {}
 }
