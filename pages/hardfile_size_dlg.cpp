@@ -26,6 +26,7 @@ void CHardFileSizeDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_AVAILABLE_MB, m_nAvailable);
     DDX_Text(pDX, IDC_HARDFILE_MB, m_nSize);
     DDV_MinMaxInt(pDX, m_nSize, 0, m_nAvailable);
+    DDX_Check(pDX, IDC_HARDFILE_RESERVE, m_bReserve);
 }
 
 BOOL CHardFileSizeDlg::OnInitDialog()

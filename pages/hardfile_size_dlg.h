@@ -1,6 +1,7 @@
 #pragma once
 // The Hard File Size dialog: shows the free space of the drive that holds the
-// current directory and asks for the size of a new hard file in MiB.
+// current directory and asks for the size of a new hard file in MiB, and
+// whether its whole size is to be taken from the disk now.
 #include "framework/controls.h"
 #include "framework/dialog.h"
 
@@ -19,6 +20,9 @@ public:
     CSpinButtonCtrl m_spinSize;
     int m_nAvailable = 0;
     int m_nSize = 0;
+    // Checked: every block written now. Unchecked: a sparse file, which takes
+    // the disk's room only as the emulated disk fills.
+    int m_bReserve = FALSE;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

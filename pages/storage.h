@@ -32,7 +32,9 @@ protected:
     BOOL OnCommand(UINT id, UINT code) override;
     BOOL OnNotify(NMHDR* header, LRESULT* result) override;
 
-    // Writes one block of a new hard file; tests put a failing disk in its place.
+    // Marks a new hard file sparse, and writes one block of it; tests put a disk
+    // without sparse files, or a failing one, in their place.
+    virtual bool MarkHardFileSparse(HANDLE file);
     virtual bool WriteHardFileBlock(HANDLE file, const void* block, DWORD size);
 
     void OnAdd();
@@ -61,7 +63,7 @@ private:
     void SelectEntry(int index);
     // Puts `text` at `to` in place of the entry at `from`, keeping its check.
     void MoveEntry(int from, int to, const std::string& text);
-    void WriteNewHardFile(const std::string& path, int sizeMiB);
+    void WriteNewHardFile(const std::string& path, int sizeMiB, bool reserve);
     // While a dialog or message box of the program is up, or the progress
     // window, the sheet is disabled: what reaches the page then is no choice.
     bool IsSheetBusy() const;

@@ -8,6 +8,7 @@
 #include "pages/hardfile_writer.h"
 #include "pages/write_progress.h"
 #include "res/resource.h"
+#include <optional>
 
 void CStorage::OnNew()
 {
@@ -29,19 +30,34 @@ void CStorage::OnNew()
     // Constructed only now: the current directory has moved to the new file's
     // folder, and the dialog measures the free space of that drive.
     CHardFileSizeDlg sizeDialog;
-    if (sizeDialog.DoModal() == IDOK && sizeDialog.m_nSize != 0) WriteNewHardFile(path, sizeDialog.m_nSize);
+    if (sizeDialog.DoModal() == IDOK && sizeDialog.m_nSize != 0)
+        WriteNewHardFile(path, sizeDialog.m_nSize, sizeDialog.m_bReserve != FALSE);
     // Drawn as there only when a file is there now.
     theHardFileList.SetMissing(index, !ProbeHardFile(path).found);
 }
 
-void CStorage::WriteNewHardFile(const std::string& path, int sizeMiB)
+void CStorage::WriteNewHardFile(const std::string& path, int sizeMiB, bool reserve)
 {
-    CWriteProgressDlg progress(::GetAncestor(m_hWnd, GA_ROOT), path, sizeMiB);
+    // Up only while blocks are written: a sparse file is there at once.
+    std::optional<CWriteProgressDlg> progress;
+    const HardFileDisk disk = {[this](HANDLE file) { return MarkHardFileSparse(file); },
+                               [this](HANDLE file, const void* block, DWORD size) {
+                                   return WriteHardFileBlock(file, block, size);
+                               }};
     // Failures are quiet: a file that cannot be created or a full disk leaves
     // what was written and shows nothing.
     WriteHardFile(
-        path, sizeMiB, [&progress](int mibWritten) { progress.ShowWritten(mibWritten); },
-        [this](HANDLE file, const void* block, DWORD size) { return WriteHardFileBlock(file, block, size); });
+        path, sizeMiB, reserve,
+        [&](int mibWritten) {
+            if (!progress) progress.emplace(::GetAncestor(m_hWnd, GA_ROOT), path, sizeMiB);
+            progress->ShowWritten(mibWritten);
+        },
+        disk);
+}
+
+bool CStorage::MarkHardFileSparse(HANDLE file)
+{
+    return MarkFileSparse(file);
 }
 
 bool CStorage::WriteHardFileBlock(HANDLE file, const void* block, DWORD size)

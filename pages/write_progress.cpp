@@ -16,11 +16,20 @@ void CentreOn(HWND window, HWND owner)
     ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void DiscardQueuedInput()
+// Clicks and keys that reach the locked sheet were meant for nothing: they are
+// taken off the queue and dropped, so that none acts on the sheet once it is
+// enabled again (a click on Cancel would close it, Enter would press OK).
+void DropInput()
 {
+    // All input by its kind (PM_QS_INPUT), not by ranges of messages. Wine
+    // turns the X server's events into messages only when a look finds nothing
+    // waiting that it matches (a look at everything found the sheet's pending
+    // repaint), and then hit-tests each click against the sheet as it is now:
+    // locked, so the click is dropped. A look for keys brought clicks in that
+    // it passed over, and the look for mouse messages after it did not find
+    // them again: they waited for the sheet to be enabled, then pressed Cancel.
     MSG msg;
-    while (::PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {}
-    while (::PeekMessageA(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {}
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) {}
 }
 }  // namespace
 
@@ -41,9 +50,7 @@ CWriteProgressDlg::CWriteProgressDlg(HWND owner, const std::string& path, int to
 
 CWriteProgressDlg::~CWriteProgressDlg()
 {
-    // Keys pressed while the sheet was locked would act on it now (an Enter
-    // would close it): they were meant for nothing.
-    DiscardQueuedInput();
+    DropInput();
     // The owner first, so that it, not some other program, is activated when
     // this window goes.
     if (m_ownerWasEnabled) ::EnableWindow(m_owner, TRUE);
@@ -82,8 +89,7 @@ void CWriteProgressDlg::RepaintNow()
     // Paint what changed, here and now: the queue is not pumped, so no click or
     // key reaches the page while the file is being written.
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    // Looking at the queue (without taking anything from it) tells Windows the
+    // Dropped as they come, not queued. Reading the queue also tells Windows the
     // program is alive, so it does not grey the window out as not responding.
-    MSG msg;
-    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    DropInput();
 }

@@ -2,7 +2,8 @@
 // The small window that shows how far the writing of a new hard file has come.
 // Writing a large file on a slow disk takes minutes on the one GUI thread, so
 // the window repaints itself as the blocks go out, and its owner (the sheet)
-// stays disabled for as long as the window is up so nothing re-enters the page.
+// stays disabled for as long as the window is up so nothing re-enters the page;
+// clicks and keys meanwhile are dropped, not kept for the sheet to act on later.
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include <string>

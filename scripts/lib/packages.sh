@@ -6,8 +6,9 @@
 KORVEX_BUILD_PACKAGES=(mingw-w64 cmake make googletest)
 # Running under Wine: 64-bit Wine, a display server without a screen,
 # screenshots. fonts-wine gives dialogs the metrics of the fonts their templates
-# name; without it labels sized for those fonts are cut short.
-KORVEX_RUN_PACKAGES=(wine wine64 fonts-wine xvfb imagemagick)
+# name; without it labels sized for those fonts are cut short. xdotool makes
+# clicks in the X server, which reach Wine as a user's clicks do.
+KORVEX_RUN_PACKAGES=(wine wine64 fonts-wine xvfb imagemagick xdotool)
 
 # korvex_missing_packages PACKAGE...: those of them not installed, one a line.
 korvex_missing_packages() {

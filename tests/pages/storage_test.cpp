@@ -6,6 +6,7 @@
 #include "pages/disk_figures.h"
 #include "pages/hardfile_list.h"
 #include "pages/hardfile_size_dlg.h"
+#include "pages/hardfile_writer.h"
 #include "pages/storage.h"
 #include "res/dlg_hardfile_size.h"
 #include "res/dlg_rename_file.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <fstream>
 #include <shlobj.h>
+#include <winternl.h>
 
 namespace {
 using Rows = std::vector<std::string>;
@@ -35,18 +37,50 @@ struct Scenario {
 
 std::string Box(const std::string& text, UINT type) { return text + " #" + std::to_string(type); }
 
-// A disk that is full after 1000 blocks; notes the progress window that stood
-// over a locked sheet while the file was written.
+// A disk that is full after 1000 blocks, and that has no sparse files when
+// told; notes the progress window that stood over a locked sheet while the file
+// was written, and does `meanwhile` once, at the next block.
 struct StorageOnSmallDisk : CStorage {
     int attempts = 0;
     HWND progress = nullptr;
+    bool noSparseFiles = false;
+    std::function<void()> meanwhile;
+    bool MarkHardFileSparse(HANDLE file) override { return !noSparseFiles && CStorage::MarkHardFileSparse(file); }
     bool WriteHardFileBlock(HANDLE file, const void* block, DWORD size) override
     {
         HWND window = ::FindWindowA(nullptr, "Creating Hard File");
         if (::IsWindowVisible(window) && !::IsWindowEnabled(::GetAncestor(m_hWnd, GA_ROOT))) progress = window;
+        if (meanwhile) std::exchange(meanwhile, nullptr)();
         return ++attempts <= 1000 && CStorage::WriteHardFileBlock(file, block, size);
     }
 };
+
+// "3 MiB of zeros, 0 MiB taken": what the emulator finds in a hard file (its
+// length, and zero bytes at the start, at odd offsets and in the last byte) and
+// the disk space it takes, in whole MiB rounded down. The space is the file
+// system's allocation, which Wine fills from the Unix file's blocks (as stat
+// and du count them).
+std::string HardFileFacts(const std::string& path)
+{
+    unique_hfile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, {}));
+    IO_STATUS_BLOCK status;
+    FILE_STANDARD_INFORMATION info = {};
+    if (::NtQueryInformationFile(file.get(), &status, &info, sizeof info, FileStandardInformation) != 0) return "none";
+    const uint64_t length = info.EndOfFile.QuadPart;
+    bool zeros = length > 0;
+    for (uint64_t offset : {uint64_t{0}, uint64_t{4095}, uint64_t{4096}, uint64_t{1048577}, length / 2 + 7,
+                            length - 1}) {
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(std::min(offset, length - 1));
+        char byte = 1;
+        DWORD read = 0;
+        zeros = zeros && ::SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN) &&
+                ::ReadFile(file.get(), &byte, 1, &read, nullptr) && read == 1 && byte == 0;
+    }
+    return std::to_string(length >> 20) + " MiB" + (length % (1 << 20) ? " and more" : "") +
+           (zeros ? " of zeros, " : " not of zeros, ") + std::to_string(info.AllocationSize.QuadPart >> 20) +
+           " MiB taken";
+}
 
 std::wstring Wide(const std::string& asciiPath) { return {asciiPath.begin(), asciiPath.end()}; }
 
@@ -172,13 +206,15 @@ protected:
     }
     void Press(int id) { ClickButton(page->m_hWnd, id); }
     void Delete(int row, int answer) { Click(row), TestApp().AnswerMessageBox(answer), Press(IDC_STORAGE_DELETE); }
-    // Presses `button`, then types `text` into `edit` of the dialog that opens and
-    // presses OK (Cancel when null); `shown` receives what the edit showed.
-    void Type(int button, int edit, std::optional<std::wstring> text)
+    // Presses `button`, then types `text` into `edit` of the dialog that opens,
+    // ticks the check box `tick` if one is given, and presses OK (Cancel when
+    // `text` is null); `shown` receives what the edit showed.
+    void Type(int button, int edit, std::optional<std::wstring> text, int tick = 0)
     {
-        OnNextModalDialog([this, edit, text](HWND dialog) {
+        OnNextModalDialog([this, edit, text, tick](HWND dialog) {
             shown = ControlText(dialog, edit);
             if (text) ::SetDlgItemTextW(dialog, edit, text->c_str());
+            if (tick) ::CheckDlgButton(dialog, tick, BST_CHECKED);
             ::SendMessageA(dialog, WM_COMMAND, text ? IDOK : IDCANCEL, 0);
             if (::IsWindowVisible(dialog)) ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // refused: end, not hang
         });
@@ -186,12 +222,17 @@ protected:
     }
     void Rename(const std::wstring& to) { Type(IDC_STORAGE_RENAME, IDC_RENAME_NAME, to); }
     void Rename(const std::string& to) { Rename(WidenAnsi(to)); }
-    void New(const std::wstring& path, const wchar_t* size)
+    // A new hard file: sparse, or with every block written when `reserve`.
+    void New(const std::wstring& path, const wchar_t* size, bool reserve = false)
     {
         TestApp().AnswerFileDialog(path);
-        Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size ? std::optional<std::wstring>(size) : std::nullopt);
+        Type(IDC_STORAGE_NEW, IDC_HARDFILE_MB, size ? std::optional<std::wstring>(size) : std::nullopt,
+             reserve ? IDC_HARDFILE_RESERVE : 0);
     }
-    void New(const std::string& path, const wchar_t* size) { New(WidenAnsi(path), size); }
+    void New(const std::string& path, const wchar_t* size, bool reserve = false)
+    {
+        New(WidenAnsi(path), size, reserve);
+    }
 
     TempFolder folder;
     std::unique_ptr<StorageOnSmallDisk> page;
@@ -218,6 +259,11 @@ TEST_F(StorageTest, HardFileSizesHoldBeyondThirtyTwoBitsAndWithinTheFreeSpace)
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_nSize, 100000);  // the top holds
     EXPECT_EQ(TestApp().messageBoxes.size(), 1u);  // the first OK refused
+    // A sparse file takes no room, so 16 GiB can be made anywhere: its length
+    // holds beyond 32 bits and its last byte reads as zero.
+    TempFolder folder;
+    EXPECT_TRUE(WriteHardFile(folder.File("big.hfi"), 16384, false).sparse);
+    EXPECT_EQ(HardFileFacts(folder.File("big.hfi")), "16384 MiB of zeros, 0 MiB taken");
 }
 
 TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
@@ -337,7 +383,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
          "name, a vanished folder, x again",
          {}, [&] {
              std::ofstream(Path("x"), std::ios::binary) << std::string(7 << 20, 'x');
-             New(Path("x"), L"5");
+             New(Path("x"), L"5", true);
              std::string made((std::istreambuf_iterator<char>(std::ifstream(Path("x"), std::ios::binary).rdbuf())), {});
              EXPECT_TRUE(made == std::string(1000 * 4096, '\0'));  // what fitted stays
              EXPECT_EQ(page->attempts, 1001);  // no write after the failed one
@@ -345,11 +391,31 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              EXPECT_EQ(CurrentDirectory(), folder.path());  // a file dialog's choice moves it
              New(Path("y"), L"0"), New(Path("z"), nullptr), Press(IDC_STORAGE_NEW);  // unanswered: cancelled
              EXPECT_FALSE(FileExists(Path("y")) || FileExists(Path("z")));
-             New(Path("w"), L"1");  // made, if empty: the disk is full
+             New(Path("w"), L"1");  // made at once, sparse: the full disk is no matter
              New(Wide(folder.path()) + japan, L"1");
              New(folder.File("gone\\v.hfi"), L"1");  // nothing written, nothing said
-             New(folder.File("X.HFI"), L"1");  // listed already: written anew, not listed again
-             EXPECT_EQ(std::ifstream(Path("x"), std::ios::binary | std::ios::ate).tellg(), 0);
+             New(folder.File("X.HFI"), L"1");  // listed already: made anew, not listed again
+             EXPECT_EQ(HardFileFacts(Path("x")), "1 MiB of zeros, 0 MiB taken");
          }, "+x +~y +~z +w +" + ShortName(Wide(folder.path()) + japan) + " +~" + folder.File("gone\\v.hfi"), true, {}},
+        {"New: a sparse file by default, every block written when asked and where the disk has no sparse files; "
+         "clicks on the sheet while blocks are written are dropped", {}, [&] {
+             std::ofstream(Path("s"), std::ios::binary) << std::string(7 << 20, 'x');
+             New(Path("s"), L"3");
+             EXPECT_EQ(HardFileFacts(Path("s")), "3 MiB of zeros, 0 MiB taken");  // the old bytes gone too
+             EXPECT_EQ(page->attempts, 0);
+             page->meanwhile = [&] {
+                 // The sheet as the size dialog leaves it, waiting to be repainted where the dialog was.
+                 ::RedrawWindow(sheet->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+                 EXPECT_TRUE(ClickWithXServer(::GetDlgItem(sheet->hwnd(), IDCANCEL)));
+             };
+             New(Path("r"), L"2", true);
+             EXPECT_FALSE(sheet->IsClosed());
+             page->noSparseFiles = true, page->progress = nullptr;
+             New(Path("f"), L"1");
+             EXPECT_TRUE(page->progress && !::IsWindow(page->progress));
+             EXPECT_EQ(page->attempts, 768);  // 256 blocks a MiB
+             EXPECT_EQ(HardFileFacts(Path("r")), "2 MiB of zeros, 2 MiB taken");
+             EXPECT_EQ(HardFileFacts(Path("f")), "1 MiB of zeros, 1 MiB taken");
+         }, "+s +r +f", true, {}},
     });
 }

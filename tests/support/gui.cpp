@@ -1,6 +1,7 @@
 #include "tests/support/gui.h"
 #include "framework/wnd.h"
 #include "res/resource.h"
+#include "tests/support/temp_folder.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <utility>
@@ -105,6 +106,25 @@ void PressKeys(HWND window, const std::vector<int>& scanCodes)
     }
     ::SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof strokes[0]);
     if (window) PumpMessages();
+}
+
+bool ClickWithXServer(HWND window)
+{
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    // Wine starts a Unix program in the given folder but gives no handle to
+    // wait on: the program leaves a file when the X server has the click.
+    TempFolder folder;
+    std::string command = "/bin/sh -c \"xdotool mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+                          std::to_string((rect.top + rect.bottom) / 2) + " click 1 && touch clicked\"";
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION started = {};
+    if (!::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.path().c_str(), &startup,
+                          &started))
+        return false;
+    for (int waited = 0; waited < 10000; waited += 10, ::Sleep(10))
+        if (FileExists(folder.File("clicked"))) return true;
+    return false;
 }
 
 std::vector<HWND> ChildWindows(HWND parent)

@@ -59,6 +59,11 @@ void OpenAndCloseCombo(HWND dialog, int comboId);
 // window of the foreground window: `window`, made so first unless null.
 void PressKeys(HWND window, const std::vector<int>& scanCodes);
 inline void PressKey(HWND window, int scanCode) { PressKeys(window, {scanCode}); }
+// A click of the left mouse button in the middle of `window`, made by the X
+// server (with xdotool) as a user's click is made: under Wine it becomes a
+// window message only when this thread next reads its X events, and goes to
+// whatever is on the screen there then. False when it could not be made.
+bool ClickWithXServer(HWND window);
 // The controls of a dialog.
 std::vector<HWND> ChildWindows(HWND parent);
 // A click on a push button.
