@@ -74,11 +74,6 @@ void CFileDialog::SetPathNameW(const std::wstring& path)
     m_fileName[n] = L'\0';
 }
 
-std::string CFileDialog::GetPathName() const
-{
-    return NarrowToAnsi(GetPathNameW());
-}
-
 INT_PTR CFileDialog::DoModal()
 {
     CWinApp* app = AfxGetApp();

@@ -28,9 +28,7 @@ public:
     INT_PTR DoModal();
     INT_PTR ShowSystemDialog();
 
-    // The chosen path in the ANSI code page, characters it lacks replaced.
-    std::string GetPathName() const;
-    // The chosen path as the user chose it.
+    // The chosen path as the user chose it; the caller decides how to store it.
     std::wstring GetPathNameW() const { return std::wstring(m_fileName.data()); }
     // Used by whoever answers the dialog in place of the user.
     void SetPathName(const std::string& path);

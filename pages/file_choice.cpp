@@ -48,12 +48,15 @@ std::wstring ShortPathOf(const std::wstring& path)
 std::optional<std::string> UsableNewPathOrSay(const std::wstring& path)
 {
     const std::wstring at = LongPathForm(path);
-    if (!FitsAnsiCalls(path) && ::GetFileAttributesW(at.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const bool made = static_cast<bool>(unique_hfile(
-            ::CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)));
-        if (made && !UsableAnsiPath(path)) ::DeleteFileW(at.c_str());  // of no use: leave nothing behind
+    const bool made = !FitsAnsiCalls(path) && ::GetFileAttributesW(at.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                      unique_hfile(::CreateFileW(at.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::optional<std::string> usable = UsableAnsiPath(path);
+    if (!usable) {
+        if (made) ::DeleteFileW(at.c_str());  // of no use: leave nothing behind
+        SayFileUnusable(path);
     }
-    return UsableAnsiPathOrSay(path);
+    return usable;
 }
 }  // namespace
 
@@ -64,15 +67,18 @@ std::optional<std::string> UsableAnsiPath(const std::wstring& path)
     return shortPath.empty() ? std::nullopt : FitsAnsiCalls(shortPath);
 }
 
+void SayFileUnusable(const std::wstring& path)
+{
+    std::string text = LoadStringResource(IDS_FILE_UNUSABLE);
+    size_t slot = text.find("%s");
+    if (slot != std::string::npos) text.replace(slot, 2, NarrowToAnsi(path));
+    AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION | MB_OK);
+}
+
 std::optional<std::string> UsableAnsiPathOrSay(const std::wstring& path)
 {
     std::optional<std::string> usable = UsableAnsiPath(path);
-    if (!usable) {
-        std::string text = LoadStringResource(IDS_FILE_UNUSABLE);
-        size_t slot = text.find("%s");
-        if (slot != std::string::npos) text.replace(slot, 2, NarrowToAnsi(path));
-        AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION | MB_OK);
-    }
+    if (!usable) SayFileUnusable(path);
     return usable;
 }
 
@@ -82,19 +88,14 @@ std::string FolderOf(const std::string& path)
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-std::string CurrentDirectoryForDialog()
-{
-    char buffer[MAX_PATH];
-    DWORD length = ::GetCurrentDirectoryA(MAX_PATH, buffer);
-    return length == 0 || length >= MAX_PATH ? std::string() : std::string(buffer, length);
-}
-
 bool ChooseFile(bool openDialog, UINT titleId, UINT filterId, UINT fileNameId, DWORD flags, std::string& path)
 {
     std::string title = LoadStringResource(titleId);
     std::string filter = LoadStringResource(filterId);
     std::string fileName = LoadStringResource(fileNameId);
-    std::string initialFolder = CurrentDirectoryForDialog();
+    // A folder too long for the dialogs of older systems is no starting folder.
+    std::string initialFolder = CurrentFolder();
+    if (initialFolder.size() > MAX_PATH) initialFolder.clear();
 
     CFileDialog dialog(openDialog, nullptr, fileName.c_str(), flags, filter.c_str());
     dialog.m_ofn.lpstrTitle = title.c_str();

@@ -18,6 +18,8 @@
 std::optional<std::string> UsableAnsiPath(const std::wstring& path);
 // The same, telling the user when the file cannot be used.
 std::optional<std::string> UsableAnsiPathOrSay(const std::wstring& path);
+// Tells the user that the file at `path` cannot be used.
+void SayFileUnusable(const std::wstring& path);
 
 // Asks for a file with the title, filter and proposed name taken from the string
 // table. On OK returns true with the usable full path and has moved the current
@@ -26,6 +28,3 @@ bool ChooseFile(bool openDialog, UINT titleId, UINT filterId, UINT fileNameId, D
 
 // The characters before the file-name part, the trailing separator included.
 std::string FolderOf(const std::string& path);
-
-// The process's current directory when it fits in 260 characters, else empty.
-std::string CurrentDirectoryForDialog();

@@ -212,7 +212,7 @@ void CStorage::OnRename()
     std::optional<std::string> newPath = UsableAnsiPath(newWide);
     if (!newPath) {
         ::MoveFileW(LongPathForm(newWide).c_str(), LongPathForm(oldWide).c_str());
-        UsableAnsiPathOrSay(newWide);
+        SayFileUnusable(newWide);
         return;
     }
 

@@ -82,8 +82,6 @@ std::string HardFileFacts(const std::string& path)
            " MiB taken";
 }
 
-std::wstring Wide(const std::string& asciiPath) { return {asciiPath.begin(), asciiPath.end()}; }
-
 // A real WM_DROPFILES with a block of wide paths, as the shell sends it; the
 // list frees the block with DragFinish, as the receiver of a drop does.
 void DropOnList(HWND page, const std::vector<std::wstring>& paths)
@@ -277,9 +275,9 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
         folder.CreateFileOfSize(name, size);
     // 260 characters: one more than the ANSI file calls take.
     const std::string tooLong = folder.path() + std::string(MAX_PATH - folder.path().size(), 'x');
-    const std::wstring longer = Wide(folder.path() + std::string(MAX_PATH + 10 - folder.path().size(), 'y'));
-    const std::wstring japan = L"\u65E5\u672C.hfi", tokyo = Wide(folder.path()) + L"\u6771\u4EAC.hfi";
-    const std::wstring absent = Wide(folder.path()) + L"\u7121.hfi";
+    const std::wstring longer = WidenAnsi(folder.path() + std::string(MAX_PATH + 10 - folder.path().size(), 'y'));
+    const std::wstring japan = L"\u65E5\u672C.hfi", tokyo = WidenAnsi(folder.path()) + L"\u6771\u4EAC.hfi";
+    const std::wstring absent = WidenAnsi(folder.path()) + L"\u7121.hfi";
     for (const std::wstring& path : {longer, tokyo})
         unique_hfile(::CreateFileW((L"\\\\?\\" + path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     const std::string unusable = Box("This file cannot be used:\n" + NarrowToAnsi(absent) + "\n\nIts name or folder has "
@@ -287,9 +285,9 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
         "short name. Rename or move the file, then choose it again.", MB_ICONEXCLAMATION | MB_OK);
     // "Café" has an ANSI form; "Ā" has none but a look-alike, "A", which would
     // name another file: it is taken by its short name.
-    const std::wstring cafe = Wide(folder.path()) + L"Caf\u00E9.hfi", foreign = Wide(folder.path()) + L"\u0100.hfi";
+    const std::wstring cafe = WidenAnsi(folder.path()) + L"Caf\u00E9.hfi", foreign = WidenAnsi(folder.path()) + L"\u0100.hfi";
     std::vector<std::wstring> eight;
-    for (char name = 'd'; name <= 'k'; ++name) eight.push_back(Wide(Path(std::string(1, name))));
+    for (char name = 'd'; name <= 'k'; ++name) eight.push_back(WidenAnsi(Path(std::string(1, name))));
     Run({
         {"ten checked: Add and New refused, an eleventh check undone; one unchecked makes room; a listed file is not added",
          {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, [&] {
@@ -317,7 +315,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              for (const std::string& refused : {Path("b"), std::string(), Path("c"), folder.File("no\\b.hfi")})
                  Rename(refused);
              OnNextModalDialog([&](HWND dialog) {  // behind the dialog
-                 DropOnList(page->m_hWnd, {Wide(Path("k"))}), ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                 DropOnList(page->m_hWnd, {WidenAnsi(Path("k"))}), ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
              });
              Press(IDC_STORAGE_RENAME);
              EXPECT_FALSE(sheet->IsApplyEnabled());
@@ -326,7 +324,7 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              Click(0), Rename(japan);
              ::DeleteFileA(Path("c").c_str()), Click(2), Rename(Path("z")), ForgetModalAction();  // nothing to rename
              EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), "Not found");
-         }, "+" + ShortName(Wide(folder.path()) + japan) + " +" + ShortName(Wide(tooLong)) + " +~c", true, {}},
+         }, "+" + ShortName(WidenAnsi(folder.path()) + japan) + " +" + ShortName(WidenAnsi(tooLong)) + " +~c", true, {}},
         {"Add takes a foreign name and a path of 260 characters and more by their short names, and says when none is",
          {}, [&] {
              for (const std::wstring& path : {tokyo, longer, absent}) TestApp().AnswerFileDialog(path), Press(IDC_STORAGE_ADD);
@@ -369,15 +367,15 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
          "+a +c -b -d", false, {}, {"A.HFI", "d", "", "e"}},
         {"two drops: files that open join checked, the last selected, up to the limit", {"a"}, [&] {
              EXPECT_TRUE(::GetWindowLongA(theHardFileList.m_hWnd, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-             ::MoveFileW(Wide(folder.CreateFileOfSize("3", 3 << 20)).c_str(), cafe.c_str());
-             ::MoveFileW(Wide(folder.CreateFileOfSize("5", 5 << 20)).c_str(), foreign.c_str());
-             DropOnList(page->m_hWnd, {Wide(Path("b")), Wide(folder.path()), cafe, foreign});  // a folder is skipped
+             ::MoveFileW(WidenAnsi(folder.CreateFileOfSize("3", 3 << 20)).c_str(), cafe.c_str());
+             ::MoveFileW(WidenAnsi(folder.CreateFileOfSize("5", 5 << 20)).c_str(), foreign.c_str());
+             DropOnList(page->m_hWnd, {WidenAnsi(Path("b")), WidenAnsi(folder.path()), cafe, foreign});  // a folder is skipped
              EXPECT_EQ(Text(IDC_HARDFILE_SIZE_TEXT), " 5 MB");
              Press(IDC_STORAGE_REMOVE), sheet->PressApply();
              // Of eight more, seven fit; the limit is said once, and not by a drop of nothing usable.
-             eight.insert(eight.begin(), Wide(folder.File("B.HFI")));  // listed already: no room taken
-             TestApp().whileMessageBox = [&] { DropOnList(page->m_hWnd, {Wide(Path("k"))}); };  // no second message
-             DropOnList(page->m_hWnd, eight), DropOnList(page->m_hWnd, {Wide(folder.path())});
+             eight.insert(eight.begin(), WidenAnsi(folder.File("B.HFI")));  // listed already: no room taken
+             TestApp().whileMessageBox = [&] { DropOnList(page->m_hWnd, {WidenAnsi(Path("k"))}); };  // no second message
+             DropOnList(page->m_hWnd, eight), DropOnList(page->m_hWnd, {WidenAnsi(folder.path())});
          }, "+a +b +" + folder.File("Caf\xE9.hfi") + " +d +e +f +g +h +i +j", true, {limit}},
         {"New replaces x up to a full disk; y sized 0, z cancelled, a cancelled file dialog, w on the full disk, a foreign "
          "name, a vanished folder, x again",
@@ -392,11 +390,11 @@ TEST_F(StorageTest, WhatTheUserDoesReachesTheListTheVolumesAndTheDisk)
              New(Path("y"), L"0"), New(Path("z"), nullptr), Press(IDC_STORAGE_NEW);  // unanswered: cancelled
              EXPECT_FALSE(FileExists(Path("y")) || FileExists(Path("z")));
              New(Path("w"), L"1");  // made at once, sparse: the full disk is no matter
-             New(Wide(folder.path()) + japan, L"1");
+             New(WidenAnsi(folder.path()) + japan, L"1");
              New(folder.File("gone\\v.hfi"), L"1");  // nothing written, nothing said
              New(folder.File("X.HFI"), L"1");  // listed already: made anew, not listed again
              EXPECT_EQ(HardFileFacts(Path("x")), "1 MiB of zeros, 0 MiB taken");
-         }, "+x +~y +~z +w +" + ShortName(Wide(folder.path()) + japan) + " +~" + folder.File("gone\\v.hfi"), true, {}},
+         }, "+x +~y +~z +w +" + ShortName(WidenAnsi(folder.path()) + japan) + " +~" + folder.File("gone\\v.hfi"), true, {}},
         {"New: a sparse file by default, every block written when asked and where the disk has no sparse files; "
          "clicks on the sheet while blocks are written are dropped", {}, [&] {
              std::ofstream(Path("s"), std::ios::binary) << std::string(7 << 20, 'x');
